@@ -15,7 +15,7 @@ std::string Pattern(std::size_t size) {
 
 TEST(FileStream, SmallLargeAndRepositionedReadsSeeTheFileAsItIs) {
     TempDir dir;
-    const std::string content = Pattern(3 * TFileStream::kBufferSize + 1234);
+    const std::string content = Pattern(3 * TBufferedReadStream::kBufferSize + 1234);
     TFileStream s(dir.File("f.bin", content), fmOpenRead);
     EXPECT_EQ(s.Size(), static_cast<std::int64_t>(content.size()));
 
@@ -26,7 +26,7 @@ TEST(FileStream, SmallLargeAndRepositionedReadsSeeTheFileAsItIs) {
         got.append(block, 64);
     }
     // A read larger than the buffer, straddling what is buffered.
-    std::string big(TFileStream::kBufferSize + 100, '\0');
+    std::string big(TBufferedReadStream::kBufferSize + 100, '\0');
     ASSERT_EQ(s.Read(big.data(), static_cast<std::int32_t>(big.size())),
               static_cast<std::int32_t>(big.size()));
     got += big;
@@ -40,9 +40,9 @@ TEST(FileStream, SmallLargeAndRepositionedReadsSeeTheFileAsItIs) {
     s.SetPosition(5);
     ASSERT_EQ(s.Read(block, 10), 10);
     EXPECT_EQ(std::string(block, 10), content.substr(5, 10));
-    s.SetPosition(2 * TFileStream::kBufferSize - 3);
+    s.SetPosition(2 * TBufferedReadStream::kBufferSize - 3);
     ASSERT_EQ(s.Read(block, 6), 6);
-    EXPECT_EQ(std::string(block, 6), content.substr(2 * TFileStream::kBufferSize - 3, 6));
+    EXPECT_EQ(std::string(block, 6), content.substr(2 * TBufferedReadStream::kBufferSize - 3, 6));
 }
 
 TEST(FileStream, ReadOnlyFilesOpenForReadingOnly) {
