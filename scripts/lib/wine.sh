@@ -59,16 +59,21 @@ varrow_start_wine() {
         echo "wine: making the prefix $VARROW_WINE_PREFIX (takes a while the first time)" >&2
         varrow_as_wine_user "$loader" wineboot -i >"${TMPDIR:-/tmp}/varrow-wineboot.log" 2>&1 || true
         varrow_as_wine_user /usr/lib/wine/wineserver -w
+    fi
+    # Settings of our own, made again whenever this list changes.
+    local settings_version=1
+    if [ "$(cat "$VARROW_WINE_PREFIX/.varrow-settings" 2>/dev/null)" != "$settings_version" ]; then
         local font
         for font in "MS UI Gothic" "ＭＳ Ｐゴシック" "ＭＳ ゴシック" "MS PGothic" "MS Gothic"; do
             varrow_as_wine_user "$loader" reg add 'HKCU\Software\Wine\Fonts\Replacements' \
                 /v "$font" /t REG_SZ /d "IPAPGothic" /f >/dev/null 2>&1
         done
-        # Without a window manager (Xvfb) Wine draws the window frames itself only when it
-        # does not hand the windows to one.
+        # Without a window manager (Xvfb) Wine draws window frames itself only when it does not
+        # hand the windows to one.
         varrow_as_wine_user "$loader" reg add 'HKCU\Software\Wine\X11 Driver' \
             /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
         varrow_as_wine_user /usr/lib/wine/wineserver -w
+        echo "$settings_version" | varrow_as_wine_user tee "$VARROW_WINE_PREFIX/.varrow-settings" >/dev/null
     fi
     varrow_as_wine_user /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1
     # Wine's own services start with the first program; start them here, away from any pipe.
