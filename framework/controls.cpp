@@ -76,7 +76,7 @@ void TWinControl::SetParent(TWinControl* parent) {
     parent_ = parent;
     if (parent_ != nullptr) {
         parent_->children_.push_back(this);
-        id_ = 1000 + static_cast<int>(parent_->children_.size());
+        id_ = ++parent_->lastChildId_;
     }
 }
 
@@ -149,6 +149,8 @@ void TWinControl::ApplyBounds() {
 
 void TWinControl::CreateHandle() {
     HWND parentWindow = parent_ != nullptr ? parent_->Handle() : nullptr;
+    // Making the parent's window makes those of its children, this one among them.
+    if (handle_ != nullptr) return;
     const CreateParams params = GetCreateParams();
     DWORD style = params.style;
     if (parent_ != nullptr) style |= WS_CHILD | (visible_ ? WS_VISIBLE : 0);

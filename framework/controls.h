@@ -112,6 +112,7 @@ private:
     bool visible_ = true;
     bool tabStop_ = false;
     int id_ = 0;
+    int lastChildId_ = 1000;
 };
 
 // A control with no window of its own, painted by its parent.

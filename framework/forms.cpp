@@ -16,6 +16,13 @@ DWORD StyleOf(TBorderStyle border) {
                                           : WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 }
 
+BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
+    if (::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    }
+    return TRUE;
+}
+
 }  // namespace
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {}
@@ -112,15 +119,8 @@ int TForm::ShowModal() {
     HWND active = ::GetActiveWindow();
     // Disable every other window of the program, as a dialog's owner is disabled.
     std::vector<HWND> disabled;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND w, LPARAM list) -> BOOL {
-            if (::IsWindowVisible(w) && ::IsWindowEnabled(w)) {
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&disabled));
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectEnabledWindow,
+                        reinterpret_cast<LPARAM>(&disabled));
     std::erase(disabled, window);
     for (HWND w : disabled) ::EnableWindow(w, FALSE);
 
