@@ -72,6 +72,14 @@ void TForm::CreateWnd() {
         flags |= SWP_NOMOVE;  // where the system put it
     }
     ::SetWindowPos(window, nullptr, left, top, width, height, flags);
+    // The program's main icon (resource 1), on the title bar and the taskbar button.
+    for (auto [kind, size] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+        const int pixels = ::GetSystemMetrics(size);
+        if (HANDLE icon = ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
+                                       IMAGE_ICON, pixels, pixels, LR_SHARED)) {
+            ::SendMessageW(window, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
+        }
+    }
     if (Owner() != nullptr) {
         if (auto* ownerControl = dynamic_cast<TWinControl*>(Owner())) {
             if (ownerControl->HandleAllocated()) {
@@ -106,7 +114,12 @@ void TForm::Show() {
                                      ::GetModuleHandleW(nullptr), nullptr);
         AddHints(this);
     }
-    if (OnShow) OnShow(this);
+    // A failure while filling the form is shown, and the form opens all the same.
+    try {
+        if (OnShow) OnShow(this);
+    } catch (...) {
+        Application->HandleException(this);
+    }
     ::ShowWindow(window, SW_SHOWNORMAL);
     ::UpdateWindow(window);
     if (activeControl_ != nullptr && activeControl_->HandleAllocated()) {
