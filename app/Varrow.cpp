@@ -49,8 +49,6 @@ TfrmVarrow::TfrmVarrow(TComponent* owner) : TForm(owner), Clock(&systemClock) {
     FileDrop2 = new TFileDrop(this);
 
     Label5->SetLinkLook(false);
-    // Panels come before the link in the tab order.
-    Label5->SetParent(this);
 
     Button1->OnClick = [this](TObject* s) { Button1Click(s); };
     Button2->OnClick = [this](TObject* s) { Button2Click(s); };

@@ -377,6 +377,18 @@ TWinControl::CreateParams TGroupBox::GetCreateParams() {
     return {L"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
 }
 
+void TGroupBox::WndProc(TMessage& m) {
+    // The system's group box paints only its frame and caption; the inside is ours.
+    if (m.Msg == WM_ERASEBKGND) {
+        RECT client;
+        ::GetClientRect(WindowHandle(), &client);
+        ::FillRect(reinterpret_cast<HDC>(m.WParam), &client, ::GetSysColorBrush(COLOR_BTNFACE));
+        m.Result = 1;
+        return;
+    }
+    TWinControl::WndProc(m);
+}
+
 HBRUSH TGroupBox::CtlColor(HDC dc) {
     ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
     return ::GetSysColorBrush(COLOR_BTNFACE);

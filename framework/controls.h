@@ -193,6 +193,7 @@ public:
 
 protected:
     CreateParams GetCreateParams() override;
+    void WndProc(TMessage& message) override;
     HBRUSH CtlColor(HDC dc) override;
 };
 

@@ -223,8 +223,8 @@ TEST_F(VarrowWindowTest, TheRealBoxDisablesTheWindowAndTakesItsTopPlaceForAWhile
     EXPECT_FALSE(mainEnabled);
     EXPECT_FALSE(mainTopMost);
     EXPECT_TRUE(::IsWindowEnabled(form->WindowHandle()));
-    // Taking the place back is asked of the system, but Wine 8 leaves this window below once
-    // it has left the top, so it is not checked here.
+    // Taking the place back is asked of the system, but Wine 8 does not put a window back on
+    // top while it owns pop-ups (the date pickers' calendars), so it is not checked here.
 }
 
 TEST_F(VarrowWindowTest, TheVersionLinkOpensAFreshModalDialogEachTime) {
