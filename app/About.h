@@ -8,7 +8,7 @@
 #include "framework/forms.h"
 
 class TfrmAbout : public TForm {
-public:
+  public:
     explicit TfrmAbout(TComponent* owner);
 
     TButton* cmdOK;

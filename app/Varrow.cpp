@@ -9,17 +9,6 @@ namespace {
 
 SystemLocalClock systemClock;
 
-// Places a new control on its parent, as the design lays it out.
-template <typename Control, typename... Extra>
-Control* Place(TForm* form, TWinControl* parent, RECT bounds, const char* caption,
-               Extra... extra) {
-    auto* control = new Control(form, extra...);
-    control->SetParent(parent);
-    control->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);
-    control->SetCaption(caption);
-    return control;
-}
-
 }  // namespace
 
 TfrmVarrow::TfrmVarrow(TComponent* owner) : TForm(owner), Clock(&systemClock) {
@@ -30,23 +19,23 @@ TfrmVarrow::TfrmVarrow(TComponent* owner) : TForm(owner), Clock(&systemClock) {
     SetFont({L"MS UI Gothic", 12});
 
     // Declaration order; tab order follows creation order on each parent.
+    // clang-format off
+    //                                 owner parent   left, top, width, height  caption
     FileDrop1 = new TFileDrop(this);
-    //                                       parent  left, top, width, height  caption
-    Label5 = Place<TLabel>(this, this, /*  */ {196, 280, 83, 12}, "バージョン情報...");
-    Panel1 = Place<TPanel>(this, this, /*  */ {4, 4, 277, 97}, "");
-    Label1 = Place<TLabel>(this, Panel1, /**/ {8, 8, 211, 12},
-                           "ドロップしたファイルの日付を次の日時にセット:");
-    DateTimePicker1 = Place<TDateTimePickerControl>(this, Panel1, {24, 32, 113, 20}, "",
-                                                    TDateTimeKind::Date);
-    DateTimePicker2 = Place<TDateTimePickerControl>(this, Panel1, {144, 32, 113, 20}, "",
-                                                    TDateTimeKind::Time);
-    Button1 = Place<TButton>(this, Panel1, /**/ {24, 60, 75, 25}, "現時刻");
-    Button2 = Place<TButton>(this, Panel1, /**/ {104, 60, 75, 25}, "直近の0時");
-    Panel2 = Place<TPanel>(this, this, /*  */ {4, 104, 277, 169}, "");
-    Label2 = Place<TLabel>(this, Panel2, /**/ {8, 12, 206, 12},
-                           "ドロップしたファイルのMD5ダイジェストを生成:");
-    memMD5Digest = Place<TMemo>(this, Panel2, {24, 32, 237, 125}, "");
+    Label5 = PlaceControl<TLabel>(     this, this,   {196, 280,  83,  12}, "バージョン情報...");
+    Panel1 = PlaceControl<TPanel>(     this, this,   {  4,   4, 277,  97}, "");
+    Label1 = PlaceControl<TLabel>(     this, Panel1, {  8,   8, 211,  12}, "ドロップしたファイルの日付を次の日時にセット:");
+    DateTimePicker1 = PlaceControl<TDateTimePickerControl>(
+                                       this, Panel1, { 24,  32, 113,  20}, "", TDateTimeKind::Date);
+    DateTimePicker2 = PlaceControl<TDateTimePickerControl>(
+                                       this, Panel1, {144,  32, 113,  20}, "", TDateTimeKind::Time);
+    Button1 = PlaceControl<TButton>(   this, Panel1, { 24,  60,  75,  25}, "現時刻");
+    Button2 = PlaceControl<TButton>(   this, Panel1, {104,  60,  75,  25}, "直近の0時");
+    Panel2 = PlaceControl<TPanel>(     this, this,   {  4, 104, 277, 169}, "");
+    Label2 = PlaceControl<TLabel>(     this, Panel2, {  8,  12, 206,  12}, "ドロップしたファイルのMD5ダイジェストを生成:");
+    memMD5Digest = PlaceControl<TMemo>(this, Panel2, { 24,  32, 237, 125}, "");
     FileDrop2 = new TFileDrop(this);
+    // clang-format on
 
     Label5->SetLinkLook(false);
 
@@ -68,7 +57,9 @@ TfrmVarrow::TfrmVarrow(TComponent* owner) : TForm(owner), Clock(&systemClock) {
     FormCreate(this);
 }
 
-void TfrmVarrow::FormCreate(TObject*) { Button1Click(this); }
+void TfrmVarrow::FormCreate(TObject*) {
+    Button1Click(this);
+}
 
 void TfrmVarrow::Button1Click(TObject*) {
     PresetCurrentTime(DateTimePicker1->Model(), DateTimePicker2->Model(), *Clock);

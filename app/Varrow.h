@@ -7,7 +7,7 @@
 #include "stamp/presets.h"
 
 class TfrmVarrow : public TForm {
-public:
+  public:
     explicit TfrmVarrow(TComponent* owner);
 
     TFileDrop* FileDrop1;

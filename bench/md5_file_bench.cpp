@@ -36,9 +36,10 @@ double PeakMemoryMiB() {
 namespace {
 // The same buffering as the Windows file stream, over a POSIX descriptor.
 class PosixFileStream final : public TBufferedReadStream {
-public:
+  public:
     explicit PosixFileStream(const char* name) : fd_(open(name, O_RDONLY)) {
-        if (fd_ < 0) throw std::runtime_error(std::string("cannot open ") + name);
+        if (fd_ < 0)
+            throw std::runtime_error(std::string("cannot open ") + name);
     }
     ~PosixFileStream() override { close(fd_); }
     std::int64_t Size() const override {
@@ -47,16 +48,19 @@ public:
         return st.st_size;
     }
 
-private:
+  private:
     void SeekSource(std::int64_t offset) override { lseek(fd_, offset, SEEK_SET); }
     std::int32_t ReadSource(char* dest, std::int32_t count) override {
         const ssize_t n = read(fd_, dest, static_cast<std::size_t>(count));
-        if (n < 0) RaiseReadError(0);
+        if (n < 0)
+            RaiseReadError(0);
         return static_cast<std::int32_t>(n);
     }
     int fd_;
 };
-std::unique_ptr<TStream> OpenFile(const char* name) { return std::make_unique<PosixFileStream>(name); }
+std::unique_ptr<TStream> OpenFile(const char* name) {
+    return std::make_unique<PosixFileStream>(name);
+}
 double PeakMemoryMiB() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

@@ -12,17 +12,17 @@ struct TDigest {
 };
 
 class THash {
-public:
+  public:
     virtual ~THash() = default;
 
-protected:
+  protected:
     THash() = default;
     THash(const THash&) = default;
     THash& operator=(const THash&) = default;
 };
 
 class THash128 : public THash {
-public:
+  public:
     // Digests the stream from its position to its end; the stream then stands at its end.
     virtual TDigest DigestOfStream(TStream& stream) = 0;
 

@@ -7,7 +7,9 @@ namespace {
 
 constexpr TDigest kInitialState{0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476};
 
-inline std::uint32_t Rotl(std::uint32_t x, int s) { return x << s | x >> (32 - s); }
+inline std::uint32_t Rotl(std::uint32_t x, int s) {
+    return x << s | x >> (32 - s);
+}
 
 // Message word j: bytes 4j to 4j+3, lowest first. Compiles to a plain load on x86.
 inline void LoadWords(const std::uint8_t* block, std::uint32_t* words) {
@@ -19,7 +21,8 @@ inline void LoadWords(const std::uint8_t* block, std::uint32_t* words) {
 }
 
 inline void StoreLittleEndian64(std::uint64_t value, std::uint8_t* out) {
-    for (int i = 0; i < 8; ++i) out[i] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (int i = 0; i < 8; ++i)
+        out[i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 }  // namespace
@@ -33,13 +36,15 @@ TDigest THashMessageDigest4::DigestOfStream(TStream& stream) {
 
     while (end - stream.Position() >= 64) {
         // A short block would otherwise be digested as if it were whole.
-        if (stream.Read(BlockBuffer, 64) != 64) stream.RaiseReadError(kErrorHandleEof);
+        if (stream.Read(BlockBuffer, 64) != 64)
+            stream.RaiseReadError(kErrorHandleEof);
         CompressBlock();
     }
 
     std::uint8_t tail[64] = {};
     const auto remaining = static_cast<std::int32_t>(end - stream.Position());
-    if (stream.Read(tail, remaining) != remaining) stream.RaiseReadError(kErrorHandleEof);
+    if (stream.Read(tail, remaining) != remaining)
+        stream.RaiseReadError(kErrorHandleEof);
     tail[remaining] = 0x80;
     if (remaining + 1 > 56) {
         std::memcpy(BlockBuffer, tail, 64);
@@ -97,7 +102,7 @@ void THashMessageDigest5::CompressBlock() {
     auto step = [](std::uint32_t& w, std::uint32_t p, std::uint32_t g, std::uint32_t xt, int s) {
         w = p + Rotl(w + xt + g, s);
     };
-#define VARROW_MD5_ROUND(Aux)                                            \
+#define VARROW_MD5_ROUND(Aux)                                                       \
     [&](std::uint32_t& w, std::uint32_t p, std::uint32_t q, std::uint32_t r, int k, \
         std::uint32_t t, int s) { step(w, p, Aux(p, q, r), x[k] + t, s); }
     auto f = VARROW_MD5_ROUND(AuxF);

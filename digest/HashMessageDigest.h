@@ -8,10 +8,10 @@
 class THashMessageDigest : public THash128 {};
 
 class THashMessageDigest4 : public THashMessageDigest {
-public:
+  public:
     TDigest DigestOfStream(TStream& stream) override;
 
-protected:
+  protected:
     // Runs the transform once over BlockBuffer and adds the result into ChainState.
     virtual void CompressBlock();
 
@@ -34,7 +34,7 @@ protected:
 
 // final, so that the transform's calls of the auxiliary functions bind statically and inline.
 class THashMessageDigest5 final : public THashMessageDigest4 {
-protected:
+  protected:
     void CompressBlock() override;
 
     // G of MD5: (X and Z) or (Y and not Z); the two terms never share a bit, so + is or.

@@ -30,24 +30,30 @@ void SetWindowProcA(HWND window, LONG_PTR proc) {
 TFileDrop::TFileDrop(TComponent* owner)
     : TComponent(owner), HookInstance([this](TMessage& m) { HookedWndProc(m); }) {}
 
-TFileDrop::~TFileDrop() { UnhookWindow(); }
+TFileDrop::~TFileDrop() {
+    UnhookWindow();
+}
 
 void TFileDrop::SetAccept(bool value) {
-    if (value == accept_) return;
+    if (value == accept_)
+        return;
     accept_ = value;
-    if (HookedWindow != nullptr) ::DragAcceptFiles(HookedWindow, value);
+    if (HookedWindow != nullptr)
+        ::DragAcceptFiles(HookedWindow, value);
 }
 
 void TFileDrop::SetControl(TWinControl* value) {
     UnhookWindow();
     control_ = value;
-    if (control_ != nullptr) FreeNotification(control_);
+    if (control_ != nullptr)
+        FreeNotification(control_);
     HookWindow();
 }
 
 void TFileDrop::Loaded() {
     TComponent::Loaded();
-    if (control_ == nullptr) SetControl(nullptr);
+    if (control_ == nullptr)
+        SetControl(nullptr);
 }
 
 void TFileDrop::Notification(TComponent* component, TOperation operation) {
@@ -61,14 +67,17 @@ void TFileDrop::Notification(TComponent* component, TOperation operation) {
 
 HWND TFileDrop::TargetWindow(bool create) {
     TWinControl* target = control_ != nullptr ? control_ : dynamic_cast<TForm*>(Owner());
-    if (target == nullptr) return nullptr;
+    if (target == nullptr)
+        return nullptr;
     return create ? target->Handle() : target->WindowHandle();
 }
 
 void TFileDrop::HookWindow() {
-    if (DesignMode()) return;
+    if (DesignMode())
+        return;
     HWND target = TargetWindow(true);
-    if (target == nullptr) throw Exception("Invalidate Window Handle in FileDrop");
+    if (target == nullptr)
+        throw Exception("Invalidate Window Handle in FileDrop");
     HookedWindow = target;
     SavedWndProc = reinterpret_cast<WNDPROC>(GetWindowProcA(HookedWindow));
     SetWindowProcA(HookedWindow, reinterpret_cast<LONG_PTR>(HookInstance.Proc()));
@@ -76,7 +85,8 @@ void TFileDrop::HookWindow() {
 }
 
 void TFileDrop::UnhookWindow() {
-    if (DesignMode()) return;
+    if (DesignMode())
+        return;
     if (HookedWindow != nullptr) {
         HWND current = TargetWindow(false);
         if (current != nullptr && current == HookedWindow) {
@@ -101,7 +111,8 @@ void TFileDrop::HookedWndProc(TMessage& m) {
 }
 
 void TFileDrop::ProcessDrop(HDROP drop) {
-    if (!OnFileDrop) return;
+    if (!OnFileDrop)
+        return;
     TStringList files;
     POINT point{};
     ::DragQueryPoint(drop, &point);

@@ -11,11 +11,10 @@
 #include "framework/object_instance.h"
 #include "framework/string_list.h"
 
-using TFileDropEvent =
-    std::function<void(TObject* Sender, int Num, TStrings& Files, int X, int Y)>;
+using TFileDropEvent = std::function<void(TObject* Sender, int Num, TStrings& Files, int X, int Y)>;
 
 class TFileDrop : public TComponent {
-public:
+  public:
     explicit TFileDrop(TComponent* owner);
     ~TFileDrop() override;
 
@@ -31,7 +30,7 @@ public:
     HWND HookedWindowForTest() const { return HookedWindow; }
     WNDPROC HookProcForTest() const { return HookInstance.Proc(); }
 
-protected:
+  protected:
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
 
@@ -39,7 +38,7 @@ protected:
     virtual void HookWindow();
     virtual void UnhookWindow();
 
-private:
+  private:
     void HookedWndProc(TMessage& message);
     // The target's window: the control's, else the owner form's; none when there is neither.
     HWND TargetWindow(bool create);

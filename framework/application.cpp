@@ -21,11 +21,13 @@ void TApplication::Initialize() {
 }
 
 void TApplication::Notification(TComponent* component, TOperation operation) {
-    if (operation == TOperation::opRemove && component == mainForm_) mainForm_ = nullptr;
+    if (operation == TOperation::opRemove && component == mainForm_)
+        mainForm_ = nullptr;
 }
 
 void TApplication::Run() {
-    if (mainForm_ == nullptr) return;
+    if (mainForm_ == nullptr)
+        return;
     mainForm_->Show();
     while (HandleMessage()) {
     }
@@ -34,13 +36,15 @@ void TApplication::Run() {
 void TApplication::ProcessMessages() {
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-        if (msg.message == WM_QUIT || !HandleMessage()) break;
+        if (msg.message == WM_QUIT || !HandleMessage())
+            break;
     }
 }
 
 bool TApplication::HandleMessage() {
     MSG msg;
-    if (::GetMessageW(&msg, nullptr, 0, 0) <= 0) return false;
+    if (::GetMessageW(&msg, nullptr, 0, 0) <= 0)
+        return false;
     // Tab, Enter and Escape move between controls as in a dialog.
     HWND top = ::GetAncestor(msg.hwnd, GA_ROOT);
     if (top != nullptr && TForm::FromHandle(top) != nullptr && ::IsDialogMessageW(top, &msg)) {
@@ -60,7 +64,8 @@ void TApplication::HandleException(TObject*) {
     } catch (...) {
         message = "予期しないエラーが発生しました";
     }
-    if (HWND captured = ::GetCapture()) ::SendMessageW(captured, WM_CANCELMODE, 0, 0);
+    if (HWND captured = ::GetCapture())
+        ::SendMessageW(captured, WM_CANCELMODE, 0, 0);
     ShowException(message);
 }
 
@@ -70,20 +75,23 @@ void TApplication::ShowException(const std::string& message) {
 }
 
 int TApplication::ShowMessageBox(HWND owner, const std::string& text, const std::string& caption,
-                             UINT flags) {
+                                 UINT flags) {
     HWND active = ::GetActiveWindow();
     HWND focus = ::GetFocus();
     NormalizeTopMosts();
     const int result =
         MessageBoxFunction(owner, Utf8ToWide(text).c_str(), Utf8ToWide(caption).c_str(), flags);
     RestoreTopMosts();
-    if (active != nullptr && ::IsWindow(active)) ::SetActiveWindow(active);
-    if (focus != nullptr && ::IsWindow(focus)) ::SetFocus(focus);
+    if (active != nullptr && ::IsWindow(active))
+        ::SetActiveWindow(active);
+    if (focus != nullptr && ::IsWindow(focus))
+        ::SetFocus(focus);
     return result;
 }
 
 void TApplication::NormalizeTopMosts() {
-    if (topMostLevel_++ > 0 || mainForm_ == nullptr || !mainForm_->HandleAllocated()) return;
+    if (topMostLevel_++ > 0 || mainForm_ == nullptr || !mainForm_->HandleAllocated())
+        return;
     HWND main = mainForm_->WindowHandle();
     mainWasTopMost_ = (::GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     if (mainWasTopMost_) {
@@ -93,7 +101,8 @@ void TApplication::NormalizeTopMosts() {
 }
 
 void TApplication::RestoreTopMosts() {
-    if (topMostLevel_ == 0 || --topMostLevel_ > 0) return;
+    if (topMostLevel_ == 0 || --topMostLevel_ > 0)
+        return;
     if (mainWasTopMost_ && mainForm_ != nullptr && mainForm_->HandleAllocated()) {
         ::SetWindowPos(mainForm_->WindowHandle(), HWND_TOPMOST, 0, 0, 0, 0,
                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);

@@ -10,7 +10,7 @@
 class TForm;
 
 class TApplication : public TComponent {
-public:
+  public:
     TApplication();
 
     void Initialize();
@@ -21,7 +21,8 @@ public:
     template <typename Form>
     Form* CreateForm() {
         auto* form = new Form(this);
-        if (mainForm_ == nullptr) mainForm_ = form;
+        if (mainForm_ == nullptr)
+            mainForm_ = form;
         return form;
     }
     TForm* MainForm() const { return mainForm_; }
@@ -48,10 +49,10 @@ public:
     using MessageBoxFn = int(WINAPI*)(HWND, LPCWSTR, LPCWSTR, UINT);
     MessageBoxFn MessageBoxFunction = ::MessageBoxW;
 
-protected:
+  protected:
     void Notification(TComponent* component, TOperation operation) override;
 
-private:
+  private:
     std::string title_;
     TForm* mainForm_ = nullptr;
     int topMostLevel_ = 0;

@@ -17,14 +17,16 @@ std::int32_t TBufferedReadStream::Read(void* buffer, std::int32_t count) {
         } else if (count - done >= kBufferSize) {
             // A large request goes straight to the caller's memory.
             const std::int32_t n = ReadAtPosition(dest + done, count - done);
-            if (n == 0) break;
+            if (n == 0)
+                break;
             done += n;
             position_ += n;
         } else {
             bufferStart_ = position_;
             bufferLength_ = 0;
             bufferLength_ = ReadAtPosition(buffer_.get(), kBufferSize);
-            if (bufferLength_ == 0) break;
+            if (bufferLength_ == 0)
+                break;
         }
     }
     return done;

@@ -6,14 +6,14 @@
 #include "framework/stream.h"
 
 class TBufferedReadStream : public TStream {
-public:
+  public:
     static constexpr std::int32_t kBufferSize = 256 * 1024;
 
     std::int64_t Position() const final { return position_; }
     void SetPosition(std::int64_t position) final { position_ = position; }
     std::int32_t Read(void* buffer, std::int32_t count) final;
 
-protected:
+  protected:
     TBufferedReadStream() : buffer_(new char[kBufferSize]) {}
 
     // Moves the source to offset; raises on failure.
@@ -21,12 +21,12 @@ protected:
     // Reads up to count bytes where the source stands; 0 at its end; raises on failure.
     virtual std::int32_t ReadSource(char* dest, std::int32_t count) = 0;
 
-private:
+  private:
     std::int32_t ReadAtPosition(char* dest, std::int32_t count);
 
     std::unique_ptr<char[]> buffer_;
     std::int64_t bufferStart_ = 0;  // source offset of buffer_[0]
     std::int32_t bufferLength_ = 0;
-    std::int64_t position_ = 0;     // where the caller stands
-    std::int64_t sourceOffset_ = 0; // where the source stands
+    std::int64_t position_ = 0;      // where the caller stands
+    std::int64_t sourceOffset_ = 0;  // where the source stands
 };

@@ -32,11 +32,13 @@ TComponent::~TComponent() {
         component->owner_ = nullptr;
         delete component;
     }
-    if (owner_ != nullptr) owner_->Remove(this);
+    if (owner_ != nullptr)
+        owner_->Remove(this);
 }
 
 void TComponent::FreeNotification(TComponent* other) {
-    if (other == nullptr || other == this) return;
+    if (other == nullptr || other == this)
+        return;
     if (std::find(other->subscribers_.begin(), other->subscribers_.end(), this) ==
         other->subscribers_.end()) {
         other->subscribers_.push_back(this);
@@ -45,7 +47,8 @@ void TComponent::FreeNotification(TComponent* other) {
 }
 
 void TComponent::LoadFinished() {
-    for (TComponent* component : std::vector<TComponent*>(components_)) component->Loaded();
+    for (TComponent* component : std::vector<TComponent*>(components_))
+        component->Loaded();
 }
 
 void TComponent::Insert(TComponent* component) {

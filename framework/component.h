@@ -4,14 +4,14 @@
 #include <vector>
 
 class TObject {
-public:
+  public:
     virtual ~TObject() = default;
 };
 
 enum class TOperation { opInsert, opRemove };
 
 class TComponent : public TObject {
-public:
+  public:
     explicit TComponent(TComponent* owner);
     // Tells every component registered for it, then frees the components it owns, last first.
     ~TComponent() override;
@@ -30,12 +30,12 @@ public:
     // Runs the after-load step of every owned component, as a loader does at its end.
     void LoadFinished();
 
-protected:
+  protected:
     // The after-load step: called once, after all references between components are assigned.
     virtual void Loaded() {}
     virtual void Notification(TComponent*, TOperation) {}
 
-private:
+  private:
     void Insert(TComponent* component);
     void Remove(TComponent* component);
 

@@ -49,8 +49,10 @@ TWinControl::~TWinControl() {
         auto& siblings = parent_->children_;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
     }
-    for (TWinControl* child : children_) child->parent_ = nullptr;
-    for (TGraphicControl* graphic : graphics_) graphic->parent_ = nullptr;
+    for (TWinControl* child : children_)
+        child->parent_ = nullptr;
+    for (TGraphicControl* graphic : graphics_)
+        graphic->parent_ = nullptr;
 }
 
 TWinControl* TWinControl::FromHandle(HWND window) {
@@ -58,12 +60,14 @@ TWinControl* TWinControl::FromHandle(HWND window) {
 }
 
 HWND TWinControl::Handle() {
-    if (handle_ == nullptr) CreateHandle();
+    if (handle_ == nullptr)
+        CreateHandle();
     return handle_;
 }
 
 void TWinControl::RecreateWnd() {
-    if (handle_ == nullptr) return;
+    if (handle_ == nullptr)
+        return;
     DestroyHandle();
     CreateHandle();
 }
@@ -82,7 +86,8 @@ void TWinControl::SetParent(TWinControl* parent) {
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
     bounds_ = {left, top, left + width, top + height};
-    if (handle_ != nullptr) ApplyBounds();
+    if (handle_ != nullptr)
+        ApplyBounds();
 }
 
 void TWinControl::SetCaption(const std::string& caption) {
@@ -101,12 +106,14 @@ void TWinControl::SetFont(const TFontSpec& font) {
 
 void TWinControl::SetVisible(bool visible) {
     visible_ = visible;
-    if (handle_ != nullptr) ::ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE);
+    if (handle_ != nullptr)
+        ::ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE);
 }
 
 TForm* TWinControl::ParentForm() {
     for (TWinControl* c = this; c != nullptr; c = c->parent_) {
-        if (auto* form = dynamic_cast<TForm*>(c)) return form;
+        if (auto* form = dynamic_cast<TForm*>(c))
+            return form;
     }
     return nullptr;
 }
@@ -117,12 +124,14 @@ int TWinControl::Scale(int designPixels) {
 }
 
 const TFontSpec& TWinControl::FontSpec() const {
-    if (ownFont_ || parent_ == nullptr) return font_;
+    if (ownFont_ || parent_ == nullptr)
+        return font_;
     return parent_->FontSpec();
 }
 
 HFONT TWinControl::Font() {
-    if (!ownFont_ && parent_ != nullptr) return parent_->Font();
+    if (!ownFont_ && parent_ != nullptr)
+        return parent_->Font();
     if (!hfont_) {
         static const int dpi = ScreenDpi();
         LOGFONTW lf{};
@@ -138,7 +147,8 @@ HFONT TWinControl::Font() {
 }
 
 void TWinControl::Invalidate() {
-    if (handle_ != nullptr) ::InvalidateRect(handle_, nullptr, TRUE);
+    if (handle_ != nullptr)
+        ::InvalidateRect(handle_, nullptr, TRUE);
 }
 
 void TWinControl::ApplyBounds() {
@@ -150,16 +160,19 @@ void TWinControl::ApplyBounds() {
 void TWinControl::CreateHandle() {
     HWND parentWindow = parent_ != nullptr ? parent_->Handle() : nullptr;
     // Making the parent's window makes those of its children, this one among them.
-    if (handle_ != nullptr) return;
+    if (handle_ != nullptr)
+        return;
     const CreateParams params = GetCreateParams();
     DWORD style = params.style;
-    if (parent_ != nullptr) style |= WS_CHILD | (visible_ ? WS_VISIBLE : 0);
-    if (tabStop_) style |= WS_TABSTOP;
+    if (parent_ != nullptr)
+        style |= WS_CHILD | (visible_ ? WS_VISIBLE : 0);
+    if (tabStop_)
+        style |= WS_TABSTOP;
     const wchar_t* className = params.className != nullptr ? params.className : ControlClass();
     const RECT& b = bounds_;
     HWND window = ::CreateWindowExW(
-        params.exStyle, className, Utf8ToWide(caption_).c_str(), style, Scale(b.left),
-        Scale(b.top), Scale(b.right - b.left), Scale(b.bottom - b.top), parentWindow,
+        params.exStyle, className, Utf8ToWide(caption_).c_str(), style, Scale(b.left), Scale(b.top),
+        Scale(b.right - b.left), Scale(b.bottom - b.top), parentWindow,
         parent_ != nullptr ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)) : nullptr,
         ::GetModuleHandleW(nullptr), nullptr);
     if (window == nullptr) {
@@ -170,7 +183,8 @@ void TWinControl::CreateHandle() {
     ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
     CreateWnd();
     for (TWinControl* child : std::vector<TWinControl*>(children_)) {
-        if (child->handle_ == nullptr) child->CreateHandle();
+        if (child->handle_ == nullptr)
+            child->CreateHandle();
     }
 }
 
@@ -182,13 +196,15 @@ void TWinControl::Attach(HWND window) {
 }
 
 void TWinControl::DestroyHandle() {
-    if (handle_ != nullptr) ::DestroyWindow(handle_);  // WM_NCDESTROY clears handle_
+    if (handle_ != nullptr)
+        ::DestroyWindow(handle_);  // WM_NCDESTROY clears handle_
     handle_ = nullptr;
 }
 
 LRESULT CALLBACK TWinControl::CommonProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     TWinControl* self = FromHandle(window);
-    if (self == nullptr) return ::DefWindowProcW(window, msg, wParam, lParam);
+    if (self == nullptr)
+        return ::DefWindowProcW(window, msg, wParam, lParam);
     TMessage m{msg, wParam, lParam, 0};
     try {
         self->WndProc(m);
@@ -217,7 +233,8 @@ void TWinControl::WndProc(TMessage& m) {
             break;
         case WM_NOTIFY: {
             auto* header = reinterpret_cast<NMHDR*>(m.LParam);
-            if (TWinControl* child = FromHandle(header->hwndFrom); child != nullptr && child != this) {
+            if (TWinControl* child = FromHandle(header->hwndFrom);
+                child != nullptr && child != this) {
                 m.Result = child->Notify(header);
                 return;
             }
@@ -246,12 +263,18 @@ void TWinControl::WndProc(TMessage& m) {
 }
 
 void TWinControl::CommandNotify(WORD) {}
-LRESULT TWinControl::Notify(NMHDR*) { return 0; }
-HBRUSH TWinControl::CtlColor(HDC) { return nullptr; }
+LRESULT TWinControl::Notify(NMHDR*) {
+    return 0;
+}
+HBRUSH TWinControl::CtlColor(HDC) {
+    return nullptr;
+}
 
 // ---- TGraphicControl ----
 
-TGraphicControl::~TGraphicControl() { SetParent(nullptr); }
+TGraphicControl::~TGraphicControl() {
+    SetParent(nullptr);
+}
 
 void TGraphicControl::SetParent(TWinControl* parent) {
     if (parent_ != nullptr) {
@@ -259,7 +282,8 @@ void TGraphicControl::SetParent(TWinControl* parent) {
         list.erase(std::remove(list.begin(), list.end(), this), list.end());
     }
     parent_ = parent;
-    if (parent_ != nullptr) parent_->graphics_.push_back(this);
+    if (parent_ != nullptr)
+        parent_->graphics_.push_back(this);
 }
 
 void TBevel::Paint(HDC dc, const RECT& r) {
@@ -305,7 +329,8 @@ void TLabel::SetLinkLook(bool transparent) {
 }
 
 void TLabel::CreateWnd() {
-    if (autoSize_) FitToText();
+    if (autoSize_)
+        FitToText();
 }
 
 void TLabel::FitToText() {
@@ -341,7 +366,8 @@ void TLabel::WndProc(TMessage& m) {
 }
 
 void TLabel::CommandNotify(WORD code) {
-    if (code == STN_CLICKED && OnClick) OnClick(this);
+    if (code == STN_CLICKED && OnClick)
+        OnClick(this);
 }
 
 HBRUSH TLabel::CtlColor(HDC dc) {
@@ -350,25 +376,30 @@ HBRUSH TLabel::CtlColor(HDC dc) {
     // Every surface a label stands on is button-face, so a transparent label fills with that:
     // a hollow brush would leave whatever was on the screen under a parent that clips its
     // children.
-    if (transparent_) ::SetBkMode(dc, TRANSPARENT);
+    if (transparent_)
+        ::SetBkMode(dc, TRANSPARENT);
     ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
     return ::GetSysColorBrush(COLOR_BTNFACE);
 }
 
 // ---- TButton ----
 
-TButton::TButton(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
+TButton::TButton(TComponent* owner) : TWinControl(owner) {
+    SetTabStop(true);
+}
 
 TWinControl::CreateParams TButton::GetCreateParams() {
     return {L"BUTTON", static_cast<DWORD>(default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0};
 }
 
 void TButton::Click() {
-    if (OnClick) OnClick(this);
+    if (OnClick)
+        OnClick(this);
 }
 
 void TButton::CommandNotify(WORD code) {
-    if (code == BN_CLICKED) Click();
+    if (code == BN_CLICKED)
+        Click();
 }
 
 // ---- TGroupBox ----
@@ -401,12 +432,12 @@ TWinControl::CreateParams TImage::GetCreateParams() {
 }
 
 void TImage::CreateWnd() {
-    if (iconId_ == 0) return;
+    if (iconId_ == 0)
+        return;
     const RECT b = DesignBounds();
-    icon_.Reset(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
-                                                MAKEINTRESOURCEW(iconId_), IMAGE_ICON,
-                                                Scale(b.right - b.left), Scale(b.bottom - b.top),
-                                                LR_DEFAULTCOLOR)));
+    icon_.Reset(static_cast<HICON>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId_), IMAGE_ICON,
+                     Scale(b.right - b.left), Scale(b.bottom - b.top), LR_DEFAULTCOLOR)));
     ::SendMessageW(WindowHandle(), STM_SETICON, reinterpret_cast<WPARAM>(icon_.Get()), 0);
 }
 

@@ -29,7 +29,7 @@ class TForm;
 class TGraphicControl;
 
 class TWinControl : public TComponent {
-public:
+  public:
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;
 
@@ -62,7 +62,7 @@ public:
 
     static TWinControl* FromHandle(HWND window);
 
-protected:
+  protected:
     struct CreateParams {
         const wchar_t* className;  // nullptr: the control's own registered class
         DWORD style;
@@ -89,7 +89,7 @@ protected:
     bool HasOwnFont() const { return ownFont_; }
     void Invalidate();
 
-private:
+  private:
     friend class TGraphicControl;
     friend class TForm;
     static LRESULT CALLBACK CommonProc(HWND, UINT, WPARAM, LPARAM);
@@ -117,37 +117,39 @@ private:
 
 // A control with no window of its own, painted by its parent.
 class TGraphicControl : public TComponent {
-public:
+  public:
     explicit TGraphicControl(TComponent* owner) : TComponent(owner) {}
     ~TGraphicControl() override;
     void SetParent(TWinControl* parent);
-    void SetBounds(int left, int top, int width, int height) { bounds_ = {left, top, left + width, top + height}; }
+    void SetBounds(int left, int top, int width, int height) {
+        bounds_ = {left, top, left + width, top + height};
+    }
     RECT DesignBounds() const { return bounds_; }
     virtual void Paint(HDC dc, const RECT& screenBounds) = 0;
 
-private:
+  private:
     friend class TWinControl;
     TWinControl* parent_ = nullptr;
     RECT bounds_{};
 };
 
 class TBevel : public TGraphicControl {
-public:
+  public:
     using TGraphicControl::TGraphicControl;
     void Paint(HDC dc, const RECT& r) override;
 };
 
 class TPanel : public TWinControl {
-public:
+  public:
     using TWinControl::TWinControl;
 
-protected:
+  protected:
     CreateParams GetCreateParams() override;
     void WndProc(TMessage& message) override;
 };
 
 class TLabel : public TWinControl {
-public:
+  public:
     using TWinControl::TWinControl;
     void SetAutoSize(bool autoSize) { autoSize_ = autoSize; }
     void SetAlignRight(bool right) { alignRight_ = right; }
@@ -156,14 +158,14 @@ public:
     void SetLinkLook(bool transparent);
     void SetTransparent(bool transparent) { transparent_ = transparent; }
 
-protected:
+  protected:
     CreateParams GetCreateParams() override;
     void CreateWnd() override;
     void WndProc(TMessage& message) override;
     void CommandNotify(WORD code) override;
     HBRUSH CtlColor(HDC dc) override;
 
-private:
+  private:
     void FitToText();
     bool autoSize_ = true;
     bool alignRight_ = false;
@@ -173,42 +175,42 @@ private:
 };
 
 class TButton : public TWinControl {
-public:
+  public:
     explicit TButton(TComponent* owner);
     void SetDefault(bool isDefault) { default_ = isDefault; }
     bool IsDefault() const { return default_; }
     void Click();
 
-protected:
+  protected:
     CreateParams GetCreateParams() override;
     void CommandNotify(WORD code) override;
 
-private:
+  private:
     bool default_ = false;
 };
 
 class TGroupBox : public TWinControl {
-public:
+  public:
     using TWinControl::TWinControl;
 
-protected:
+  protected:
     CreateParams GetCreateParams() override;
     void WndProc(TMessage& message) override;
     HBRUSH CtlColor(HDC dc) override;
 };
 
 class TImage : public TWinControl {
-public:
+  public:
     using TWinControl::TWinControl;
     // An icon resource of the program, drawn at the control's size.
     void SetIconResource(int id) { iconId_ = id; }
 
-protected:
+  protected:
     CreateParams GetCreateParams() override;
     void CreateWnd() override;
     HBRUSH CtlColor(HDC dc) override;
 
-private:
+  private:
     int iconId_ = 0;
     UniqueIcon icon_;
 };

@@ -7,12 +7,14 @@ TFileStream::TFileStream(const std::string& name, int mode) : name_(name) {
     const DWORD access = mode == fmOpenReadWrite ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
     file_.Reset(::CreateFileA(name.c_str(), access, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file_) throw EFOpenError(FileErrorMessage(name, ::GetLastError(), "は開けません"));
+    if (!file_)
+        throw EFOpenError(FileErrorMessage(name, ::GetLastError(), "は開けません"));
 }
 
 std::int64_t TFileStream::Size() const {
     LARGE_INTEGER size;
-    if (!::GetFileSizeEx(file_.Get(), &size)) RaiseReadError(::GetLastError());
+    if (!::GetFileSizeEx(file_.Get(), &size))
+        RaiseReadError(::GetLastError());
     return size.QuadPart;
 }
 

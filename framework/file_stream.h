@@ -12,7 +12,7 @@ constexpr int fmOpenRead = 0;
 constexpr int fmOpenReadWrite = 2;
 
 class TFileStream final : public TBufferedReadStream {
-public:
+  public:
     // name is in the system code page and reaches the system unchanged. Raises EFOpenError.
     TFileStream(const std::string& name, int mode);
 
@@ -21,7 +21,7 @@ public:
 
     HANDLE Handle() const { return file_.Get(); }
 
-private:
+  private:
     void SeekSource(std::int64_t offset) override;
     std::int32_t ReadSource(char* dest, std::int32_t count) override;
 

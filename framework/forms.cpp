@@ -40,16 +40,20 @@ int TForm::ScaleValue(int designPixels) {
         ::SelectObject(dc, old);
         ::ReleaseDC(nullptr, dc);
         scaleNumerator_ = tm.tmHeight - tm.tmInternalLeading;
-        if (scaleNumerator_ <= 0) scaleNumerator_ = FontSpec().height;
+        if (scaleNumerator_ <= 0)
+            scaleNumerator_ = FontSpec().height;
     }
     return ::MulDiv(designPixels, scaleNumerator_, FontSpec().height);
 }
 
 TWinControl::CreateParams TForm::GetCreateParams() {
     DWORD exStyle = WS_EX_CONTROLPARENT;
-    if (topMost_) exStyle |= WS_EX_TOPMOST;
-    if (borderStyle_ == TBorderStyle::Dialog) exStyle |= WS_EX_DLGMODALFRAME;
-    if (contextHelp_) exStyle |= WS_EX_CONTEXTHELP;
+    if (topMost_)
+        exStyle |= WS_EX_TOPMOST;
+    if (borderStyle_ == TBorderStyle::Dialog)
+        exStyle |= WS_EX_DLGMODALFRAME;
+    if (contextHelp_)
+        exStyle |= WS_EX_CONTEXTHELP;
     return {nullptr, StyleOf(borderStyle_) | WS_CLIPCHILDREN, exStyle};
 }
 
@@ -75,8 +79,8 @@ void TForm::CreateWnd() {
     // The program's main icon (resource 1), on the title bar and the taskbar button.
     for (auto [kind, size] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
         const int pixels = ::GetSystemMetrics(size);
-        if (HANDLE icon = ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
-                                       IMAGE_ICON, pixels, pixels, LR_SHARED)) {
+        if (HANDLE icon = ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                       pixels, pixels, LR_SHARED)) {
             ::SendMessageW(window, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
         }
     }
@@ -93,7 +97,8 @@ void TForm::CreateWnd() {
 void TForm::AddHints(TWinControl* control) {
     for (TComponent* component : Components()) {
         auto* child = dynamic_cast<TWinControl*>(component);
-        if (child == nullptr || child->Hint().empty() || !child->HandleAllocated()) continue;
+        if (child == nullptr || child->Hint().empty() || !child->HandleAllocated())
+            continue;
         const std::wstring text = Utf8ToWide(child->Hint());
         TTTOOLINFOW info{};
         info.cbSize = sizeof info;
@@ -116,7 +121,8 @@ void TForm::Show() {
     }
     // A failure while filling the form is shown, and the form opens all the same.
     try {
-        if (OnShow) OnShow(this);
+        if (OnShow)
+            OnShow(this);
     } catch (...) {
         Application->HandleException(this);
     }
@@ -135,7 +141,8 @@ int TForm::ShowModal() {
     ::EnumThreadWindows(::GetCurrentThreadId(), CollectEnabledWindow,
                         reinterpret_cast<LPARAM>(&disabled));
     std::erase(disabled, window);
-    for (HWND w : disabled) ::EnableWindow(w, FALSE);
+    for (HWND w : disabled)
+        ::EnableWindow(w, FALSE);
 
     Application->NormalizeTopMosts();
     modal_ = true;
@@ -149,11 +156,14 @@ int TForm::ShowModal() {
     }
     modal_ = false;
     for (HWND w : disabled) {
-        if (::IsWindow(w)) ::EnableWindow(w, TRUE);
+        if (::IsWindow(w))
+            ::EnableWindow(w, TRUE);
     }
-    if (HandleAllocated()) ::ShowWindow(WindowHandle(), SW_HIDE);
+    if (HandleAllocated())
+        ::ShowWindow(WindowHandle(), SW_HIDE);
     Application->RestoreTopMosts();
-    if (active != nullptr && ::IsWindow(active)) ::SetActiveWindow(active);
+    if (active != nullptr && ::IsWindow(active))
+        ::SetActiveWindow(active);
     return modalResult_ == mrNone ? mrCancel : modalResult_;
 }
 
@@ -166,7 +176,8 @@ void TForm::Close() {
 }
 
 void TForm::Release() {
-    if (HandleAllocated()) ::PostMessageW(WindowHandle(), CM_RELEASE, 0, 0);
+    if (HandleAllocated())
+        ::PostMessageW(WindowHandle(), CM_RELEASE, 0, 0);
 }
 
 void TForm::Paint() {
@@ -174,12 +185,13 @@ void TForm::Paint() {
     HDC dc = ::BeginPaint(WindowHandle(), &ps);
     for (TGraphicControl* graphic : graphics_) {
         const RECT b = graphic->DesignBounds();
-        graphic->Paint(dc, {ScaleValue(b.left), ScaleValue(b.top), ScaleValue(b.right),
-                            ScaleValue(b.bottom)});
+        graphic->Paint(
+            dc, {ScaleValue(b.left), ScaleValue(b.top), ScaleValue(b.right), ScaleValue(b.bottom)});
     }
     // A failure of the painting handler must not stop the painting, and ends it properly.
     try {
-        if (OnPaint) OnPaint(this, dc);
+        if (OnPaint)
+            OnPaint(this, dc);
     } catch (...) {
         ::EndPaint(WindowHandle(), &ps);
         throw;
@@ -196,18 +208,21 @@ void TForm::WndProc(TMessage& m) {
             Close();
             return;
         case WM_DESTROY:
-            if (Application->MainForm() == this) ::PostQuitMessage(0);
+            if (Application->MainForm() == this)
+                ::PostQuitMessage(0);
             break;
         case WM_COMMAND:
             // Enter and Escape as a dialog sends them: Enter presses the default button.
             if (m.LParam == 0 && LOWORD(m.WParam) == IDOK) {
                 for (TComponent* component : Components()) {
                     auto* button = dynamic_cast<TButton*>(component);
-                    if (button != nullptr && button->IsDefault()) button->Click();
+                    if (button != nullptr && button->IsDefault())
+                        button->Click();
                 }
                 return;
             }
-            if (m.LParam == 0 && LOWORD(m.WParam) == IDCANCEL) return;  // Escape closes nothing
+            if (m.LParam == 0 && LOWORD(m.WParam) == IDCANCEL)
+                return;  // Escape closes nothing
             break;
         case DM_GETDEFID:
             for (TComponent* component : Components()) {

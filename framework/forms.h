@@ -12,7 +12,7 @@ enum class TBorderStyle { Single, Dialog };
 enum class TPosition { Default, ScreenCenter };
 
 class TForm : public TWinControl {
-public:
+  public:
     explicit TForm(TComponent* owner);
 
     void SetClientSize(int width, int height) { clientWidth_ = width, clientHeight_ = height; }
@@ -42,12 +42,12 @@ public:
     TNotifyEvent OnShow;
     std::function<void(TObject*, HDC)> OnPaint;
 
-protected:
+  protected:
     CreateParams GetCreateParams() override;
     void CreateWnd() override;
     void WndProc(TMessage& message) override;
 
-private:
+  private:
     void Paint();
     void AddHints(TWinControl* control);
 
@@ -63,3 +63,15 @@ private:
     TWinControl* activeControl_ = nullptr;
     HWND tooltip_ = nullptr;
 };
+
+// Makes a control owned by form on parent at the design's place, with its caption; extra
+// arguments go to the control's constructor.
+template <typename Control, typename... Extra>
+Control* PlaceControl(TForm* form, TWinControl* parent, RECT bounds, const char* caption,
+                      Extra... extra) {
+    auto* control = new Control(form, extra...);
+    control->SetParent(parent);
+    control->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);
+    control->SetCaption(caption);
+    return control;
+}

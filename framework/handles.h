@@ -6,7 +6,7 @@
 
 template <typename Traits>
 class UniqueOwner {
-public:
+  public:
     using Handle = typename Traits::Handle;
 
     UniqueOwner() = default;
@@ -26,11 +26,12 @@ public:
     Handle Get() const { return h_; }
     explicit operator bool() const { return h_ != Traits::Invalid(); }
     void Reset(Handle h = Traits::Invalid()) {
-        if (h_ != Traits::Invalid()) Traits::Close(h_);
+        if (h_ != Traits::Invalid())
+            Traits::Close(h_);
         h_ = h;
     }
 
-private:
+  private:
     Handle h_ = Traits::Invalid();
 };
 

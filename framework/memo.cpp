@@ -7,7 +7,9 @@ void TMemoLines::Add(std::string line) {
     memo_.AppendToWindow(lines_.back(), lines_.size() == 1);
 }
 
-TMemo::TMemo(TComponent* owner) : TWinControl(owner), lines_(*this) { SetTabStop(true); }
+TMemo::TMemo(TComponent* owner) : TWinControl(owner), lines_(*this) {
+    SetTabStop(true);
+}
 
 TWinControl::CreateParams TMemo::GetCreateParams() {
     return {L"EDIT",
@@ -20,14 +22,16 @@ void TMemo::CreateWnd() {
     ::SendMessageW(WindowHandle(), EM_SETLIMITTEXT, 0, 0);
     std::wstring text;
     for (const std::string& line : lines_.lines_) {
-        if (!text.empty()) text += L"\r\n";
+        if (!text.empty())
+            text += L"\r\n";
         text += AnsiToWide(line);
     }
     ::SetWindowTextW(WindowHandle(), text.c_str());
 }
 
 void TMemo::AppendToWindow(const std::string& line, bool first) {
-    if (!HandleAllocated()) return;
+    if (!HandleAllocated())
+        return;
     const std::wstring text = (first ? L"" : L"\r\n") + AnsiToWide(line);
     const auto end = static_cast<WPARAM>(::GetWindowTextLengthW(WindowHandle()));
     ::SendMessageW(WindowHandle(), EM_SETSEL, end, static_cast<LPARAM>(end));

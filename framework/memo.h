@@ -7,7 +7,7 @@
 class TMemo;
 
 class TMemoLines final : public TStrings {
-public:
+  public:
     explicit TMemoLines(TMemo& memo) : memo_(memo) {}
     int Count() const override { return static_cast<int>(lines_.size()); }
     const std::string& operator[](int index) const override {
@@ -15,23 +15,23 @@ public:
     }
     void Add(std::string line) override;
 
-private:
+  private:
     friend class TMemo;
     TMemo& memo_;
     std::vector<std::string> lines_;
 };
 
 class TMemo : public TWinControl {
-public:
+  public:
     explicit TMemo(TComponent* owner);
     TStrings& Lines() { return lines_; }
 
-protected:
+  protected:
     CreateParams GetCreateParams() override;
     void CreateWnd() override;
     HBRUSH CtlColor(HDC dc) override;
 
-private:
+  private:
     friend class TMemoLines;
     void AppendToWindow(const std::string& line, bool first);
     TMemoLines lines_;

@@ -16,7 +16,8 @@ void Put(unsigned char*& p, const void* bytes, std::size_t n) {
 
 TObjectInstance::TObjectInstance(Handler handler) : handler_(std::move(handler)) {
     code_ = ::VirtualAlloc(nullptr, 32, MEM_COMMIT | MEM_RESERVE, PAGE_EXECUTE_READWRITE);
-    if (code_ == nullptr) throw std::bad_alloc();
+    if (code_ == nullptr)
+        throw std::bad_alloc();
     auto* p = static_cast<unsigned char*>(code_);
     void* self = this;
     auto entry = &TObjectInstance::Entry;
@@ -31,7 +32,7 @@ TObjectInstance::TObjectInstance(Handler handler) : handler_(std::move(handler))
     Put(p, jmpRax, sizeof jmpRax);
 #else
     const unsigned char movArg[] = {0xC7, 0x44, 0x24, 0x04};  // mov dword [esp+4], self
-    const unsigned char jmp[] = {0xE9};                        // jmp Entry
+    const unsigned char jmp[] = {0xE9};                       // jmp Entry
     Put(p, movArg, sizeof movArg);
     Put(p, &self, sizeof self);
     Put(p, jmp, sizeof jmp);
@@ -42,7 +43,9 @@ TObjectInstance::TObjectInstance(Handler handler) : handler_(std::move(handler))
     ::FlushInstructionCache(::GetCurrentProcess(), code_, 32);
 }
 
-TObjectInstance::~TObjectInstance() { ::VirtualFree(code_, 0, MEM_RELEASE); }
+TObjectInstance::~TObjectInstance() {
+    ::VirtualFree(code_, 0, MEM_RELEASE);
+}
 
 LRESULT CALLBACK TObjectInstance::Entry(HWND self, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* instance = reinterpret_cast<TObjectInstance*>(self);

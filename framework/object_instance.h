@@ -14,7 +14,7 @@ struct TMessage {
 };
 
 class TObjectInstance {
-public:
+  public:
     using Handler = std::function<void(TMessage&)>;
 
     explicit TObjectInstance(Handler handler);
@@ -24,7 +24,7 @@ public:
 
     WNDPROC Proc() const { return reinterpret_cast<WNDPROC>(code_); }
 
-private:
+  private:
     static LRESULT CALLBACK Entry(HWND self, UINT message, WPARAM wParam, LPARAM lParam);
 
     Handler handler_;

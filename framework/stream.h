@@ -4,7 +4,7 @@
 #include <string>
 
 class TStream {
-public:
+  public:
     virtual ~TStream() = default;
     TStream() = default;
     TStream(const TStream&) = delete;

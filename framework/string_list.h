@@ -4,7 +4,7 @@
 #include <vector>
 
 class TStrings {
-public:
+  public:
     virtual ~TStrings() = default;
     virtual int Count() const = 0;
     virtual const std::string& operator[](int index) const = 0;
@@ -12,7 +12,7 @@ public:
 };
 
 class TStringList final : public TStrings {
-public:
+  public:
     TStringList() = default;
     TStringList(std::initializer_list<std::string> lines) : lines_(lines) {}
 
@@ -23,6 +23,6 @@ public:
     void Add(std::string line) override { lines_.push_back(std::move(line)); }
     const std::vector<std::string>& Lines() const { return lines_; }
 
-private:
+  private:
     std::vector<std::string> lines_;
 };

@@ -26,7 +26,8 @@ std::string FullPathName(const std::string& name) {
         // than show a cut or empty path.
         buffer.resize(length);
         length = ::GetFullPathNameA(name.c_str(), length, buffer.data(), nullptr);
-        if (length >= buffer.size()) length = 0;
+        if (length >= buffer.size())
+            length = 0;
     }
     return std::string(buffer.data(), length);
 }

@@ -6,7 +6,8 @@
 DWORD SetAllFileTimes(HANDLE file, std::uint32_t packedDate) {
     // Some implementations of DosDateTimeToFileTime accept a day 0 or a month 13 and yield a
     // time nobody asked for; such a value sets nothing.
-    if (!IsValidPackedFileDate(packedDate)) return ERROR_INVALID_PARAMETER;
+    if (!IsValidPackedFileDate(packedDate))
+        return ERROR_INVALID_PARAMETER;
     FILETIME local, utc;
     SYSTEMTIME localParts, utcParts;
     if (!::DosDateTimeToFileTime(HIWORD(packedDate), LOWORD(packedDate), &local) ||

@@ -32,9 +32,13 @@ void CivilFromDays(std::int64_t z, int& year, int& month, int& day) {
 
 }  // namespace
 
-Moment DatePart(Moment m) { return std::trunc(m); }
+Moment DatePart(Moment m) {
+    return std::trunc(m);
+}
 
-Moment TimePart(Moment m) { return std::fabs(m - std::trunc(m)); }
+Moment TimePart(Moment m) {
+    return std::fabs(m - std::trunc(m));
+}
 
 Moment CombineDateAndTime(Moment datePart, Moment timePart) {
     return datePart >= 0 ? datePart + timePart : datePart - timePart;
@@ -46,7 +50,8 @@ MomentFields SplitMoment(Moment m) {
     const std::int64_t magnitude = count < 0 ? -count : count;
     std::int64_t dayNumber = magnitude / kMillisecondsPerDay;
     const std::int64_t ms = magnitude % kMillisecondsPerDay;
-    if (count < 0) dayNumber = -dayNumber;
+    if (count < 0)
+        dayNumber = -dayNumber;
 
     MomentFields f{};
     CivilFromDays(dayNumber + kEpochDaysFromUnix, f.year, f.month, f.day);
@@ -61,14 +66,15 @@ Moment MomentFromFields(const MomentFields& f) {
     const auto dayNumber = static_cast<Moment>(
         DaysFromCivil(f.year, static_cast<unsigned>(f.month), static_cast<unsigned>(f.day)) -
         kEpochDaysFromUnix);
-    const std::int64_t ms = f.hour * 3'600'000LL + f.minute * 60'000LL + f.second * 1'000LL +
-                            f.millisecond;
+    const std::int64_t ms =
+        f.hour * 3'600'000LL + f.minute * 60'000LL + f.second * 1'000LL + f.millisecond;
     return CombineDateAndTime(dayNumber, static_cast<Moment>(ms) / kMillisecondsPerDay);
 }
 
 std::uint32_t PackFileDate(Moment m) {
     const MomentFields f = SplitMoment(m);
-    if (f.year < 1980 || f.year > 2107) return 0;
+    if (f.year < 1980 || f.year > 2107)
+        return 0;
     const auto dateWord = static_cast<std::uint32_t>((f.year - 1980) * 512 + f.month * 32 + f.day);
     const auto timeWord = static_cast<std::uint32_t>(f.hour * 2048 + f.minute * 32 + f.second / 2);
     return dateWord << 16 | timeWord;

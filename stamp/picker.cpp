@@ -19,7 +19,8 @@ void TDateTimePicker::Replace(Moment value) {
 }
 
 void TDateTimePicker::ReplaceChecked(Moment value) {
-    if (value == 0.0) throw EDateTimeError(kZeroMomentRefused);
+    if (value == 0.0)
+        throw EDateTimeError(kZeroMomentRefused);
     Replace(value);
 }
 
@@ -28,7 +29,8 @@ void TDateTimePicker::SetDate(Moment value) {
 }
 
 void TDateTimePicker::SetTime(Moment value) {
-    if (TimePart(value) == TimePart(held_)) return;
+    if (TimePart(value) == TimePart(held_))
+        return;
     ReplaceChecked(CombineDateAndTime(DatePart(held_), TimePart(value)));
 }
 

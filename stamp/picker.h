@@ -14,14 +14,14 @@ class ECommonCalendarError : public Exception {
 };
 
 class PickerDisplay {
-public:
+  public:
     virtual ~PickerDisplay() = default;
     // Shows the value, or raises ECommonCalendarError when the control refuses it.
     virtual void ShowMoment(Moment value) = 0;
 };
 
 class TDateTimePicker {
-public:
+  public:
     explicit TDateTimePicker(Moment initial = 0.0) : held_(initial) {}
 
     // Both read the whole held moment: reading Date does not drop the time of day.
@@ -38,7 +38,7 @@ public:
 
     void AttachDisplay(PickerDisplay* display) { display_ = display; }
 
-private:
+  private:
     void ReplaceChecked(Moment value);
 
     Moment held_;

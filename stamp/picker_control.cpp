@@ -8,16 +8,17 @@ constexpr char kCalendarRefused[] = "カレンダーに日付時刻を設定で�
 
 bool ToSystemTime(Moment m, SYSTEMTIME& st) {
     const MomentFields f = SplitMoment(m);
-    if (f.year < 1601 || f.year > 30827) return false;
-    st = {static_cast<WORD>(f.year),   static_cast<WORD>(f.month),  0,
-          static_cast<WORD>(f.day),    static_cast<WORD>(f.hour),   static_cast<WORD>(f.minute),
+    if (f.year < 1601 || f.year > 30827)
+        return false;
+    st = {static_cast<WORD>(f.year),   static_cast<WORD>(f.month),      0,
+          static_cast<WORD>(f.day),    static_cast<WORD>(f.hour),       static_cast<WORD>(f.minute),
           static_cast<WORD>(f.second), static_cast<WORD>(f.millisecond)};
     return true;
 }
 
 Moment FromSystemTime(const SYSTEMTIME& st) {
-    return MomentFromFields({st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond,
-                             st.wMilliseconds});
+    return MomentFromFields(
+        {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds});
 }
 
 }  // namespace
@@ -28,7 +29,9 @@ TDateTimePickerControl::TDateTimePickerControl(TComponent* owner, TDateTimeKind 
     model_.AttachDisplay(this);
 }
 
-TDateTimePickerControl::~TDateTimePickerControl() { model_.AttachDisplay(nullptr); }
+TDateTimePickerControl::~TDateTimePickerControl() {
+    model_.AttachDisplay(nullptr);
+}
 
 TWinControl::CreateParams TDateTimePickerControl::GetCreateParams() {
     const DWORD style = kind_ == TDateTimeKind::Date ? DTS_SHORTDATEFORMAT : DTS_TIMEFORMAT;
@@ -45,19 +48,21 @@ void TDateTimePickerControl::CreateWnd() {
 }
 
 void TDateTimePickerControl::ShowMoment(Moment value) {
-    if (!HandleAllocated()) return;
+    if (!HandleAllocated())
+        return;
     SYSTEMTIME st;
-    if (!ToSystemTime(value, st) ||
-        !::SendMessageW(WindowHandle(), DTM_SETSYSTEMTIME, GDT_VALID,
-                        reinterpret_cast<LPARAM>(&st))) {
+    if (!ToSystemTime(value, st) || !::SendMessageW(WindowHandle(), DTM_SETSYSTEMTIME, GDT_VALID,
+                                                    reinterpret_cast<LPARAM>(&st))) {
         throw ECommonCalendarError(kCalendarRefused);
     }
 }
 
 LRESULT TDateTimePickerControl::Notify(NMHDR* header) {
-    if (header->code != DTN_DATETIMECHANGE) return 0;
+    if (header->code != DTN_DATETIMECHANGE)
+        return 0;
     const auto* change = reinterpret_cast<NMDATETIMECHANGE*>(header);
-    if (change->dwFlags != GDT_VALID) return 0;
+    if (change->dwFlags != GDT_VALID)
+        return 0;
     const Moment edited = FromSystemTime(change->st);
     // The user's edit: the date picker takes the date, the time picker the time of day. When the
     // model refuses, the control goes back to what the model holds.

@@ -6,7 +6,7 @@
 enum class TDateTimeKind { Date, Time };
 
 class TDateTimePickerControl : public TWinControl, public PickerDisplay {
-public:
+  public:
     TDateTimePickerControl(TComponent* owner, TDateTimeKind kind);
     ~TDateTimePickerControl() override;
 
@@ -14,12 +14,12 @@ public:
     // Raises ECommonCalendarError when the control cannot show the value.
     void ShowMoment(Moment value) override;
 
-protected:
+  protected:
     CreateParams GetCreateParams() override;
     void CreateWnd() override;
     LRESULT Notify(NMHDR* header) override;
 
-private:
+  private:
     TDateTimeKind kind_;
     TDateTimePicker model_;
 };

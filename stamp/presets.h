@@ -4,15 +4,14 @@
 #include "stamp/picker.h"
 
 class LocalClock {
-public:
+  public:
     virtual ~LocalClock() = default;
     // The current local date and time to the millisecond.
     virtual Moment Now() = 0;
 };
 
 // Both pickers take the current moment; the time picker's comes from a second reading.
-void PresetCurrentTime(TDateTimePicker& datePicker, TDateTimePicker& timePicker,
-                       LocalClock& clock);
+void PresetCurrentTime(TDateTimePicker& datePicker, TDateTimePicker& timePicker, LocalClock& clock);
 
 // Both pickers take the nearest midnight: the one that began today before noon, the coming one
 // from noon on.

@@ -5,6 +5,6 @@
 Moment SystemLocalClock::Now() {
     SYSTEMTIME st;
     ::GetLocalTime(&st);
-    return MomentFromFields({st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond,
-                             st.wMilliseconds});
+    return MomentFromFields(
+        {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds});
 }

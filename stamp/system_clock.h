@@ -3,6 +3,6 @@
 
 // The system clock's local date and time (GetLocalTime).
 class SystemLocalClock final : public LocalClock {
-public:
+  public:
     Moment Now() override;
 };

@@ -56,9 +56,11 @@ TEST(AboutDialog, OpenedFromTheMainWindowShowsTheProgramsOwnInformation) {
     bool seen = false;
     WhileModal read([&] {
         HWND dialog = ::FindWindowW(nullptr, L"バージョン情報");
-        if (dialog == nullptr || !::IsWindowVisible(dialog)) return false;
+        if (dialog == nullptr || !::IsWindowVisible(dialog))
+            return false;
         auto* about = dynamic_cast<TfrmAbout*>(TWinControl::FromHandle(dialog));
-        if (about == nullptr) return false;
+        if (about == nullptr)
+            return false;
         shown = Read(about);
         seen = true;
         about->cmdOK->Click();
@@ -79,11 +81,14 @@ TEST(AboutDialog, OtherVersionInformation) {
         const char* file;
         Shown expected;
     } cases[] = {
-        {"nonsupport.dll", {"試験品", "Version 1.02 (Build 9)", "Copyright (C) Fixture", false, true}},
-        {"othercase.dll", {"試験品", "Version 1.02 (Build 9)", "Copyright (C) Fixture", true, false}},
+        {"nonsupport.dll",
+         {"試験品", "Version 1.02 (Build 9)", "Copyright (C) Fixture", false, true}},
+        {"othercase.dll",
+         {"試験品", "Version 1.02 (Build 9)", "Copyright (C) Fixture", true, false}},
         {"description.dll",
          {"試験品", "Version 1.02 試験版 (Build 9)", "Copyright (C) Fixture", true, false}},
-        {"twodigit.dll", {"試験品", "Version 2.103 (Build 45)", "Copyright (C) Fixture", true, false}},
+        {"twodigit.dll",
+         {"試験品", "Version 2.103 (Build 45)", "Copyright (C) Fixture", true, false}},
         {"missingkeys.dll", {"", "Version . (Build )", "", true, false}},
         {"noversion.dll", {"実行時に取得", "実行時に取得", "実行時に取得", true, false}},
     };
@@ -139,7 +144,8 @@ TEST(AboutDialog, EscapeLeavesItOpenAndEnterClosesIt) {
     int step = 0;
     bool openAfterEscape = false;
     WhileModal keys([&] {
-        if (!about->HandleAllocated() || !::IsWindowVisible(about->WindowHandle())) return false;
+        if (!about->HandleAllocated() || !::IsWindowVisible(about->WindowHandle()))
+            return false;
         HWND ok = about->cmdOK->WindowHandle();
         if (step == 0) {
             ::PostMessageW(ok, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -167,7 +173,8 @@ TEST(AboutDialog, HintsAreShownAsTooltipsAndTheHelpButtonIsThere) {
     HWND tooltip = nullptr;
     for (HWND w = ::FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); w != nullptr;
          w = ::FindWindowExW(nullptr, w, TOOLTIPS_CLASSW, nullptr)) {
-        if (::GetWindow(w, GW_OWNER) == dialog) tooltip = w;
+        if (::GetWindow(w, GW_OWNER) == dialog)
+            tooltip = w;
     }
     ASSERT_NE(tooltip, nullptr);
     EXPECT_EQ(::SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 10);

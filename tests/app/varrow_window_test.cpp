@@ -13,11 +13,11 @@
 namespace {
 
 class FixedClock : public LocalClock {
-public:
+  public:
     explicit FixedClock(Moment now) : now_(now) {}
     Moment Now() override { return now_; }
 
-private:
+  private:
     Moment now_;
 };
 
@@ -43,9 +43,10 @@ LOGFONTW FontOf(HWND window) {
 
 std::string MemoText(TfrmVarrow* form) {
     return WideToUtf8([&] {
-        std::wstring text(static_cast<std::size_t>(
-                              ::GetWindowTextLengthW(form->memMD5Digest->WindowHandle())) + 1,
-                          L'\0');
+        std::wstring text(
+            static_cast<std::size_t>(::GetWindowTextLengthW(form->memMD5Digest->WindowHandle())) +
+                1,
+            L'\0');
         ::GetWindowTextW(form->memMD5Digest->WindowHandle(), text.data(),
                          static_cast<int>(text.size()));
         text.resize(text.size() - 1);
@@ -53,10 +54,12 @@ std::string MemoText(TfrmVarrow* form) {
     }());
 }
 
-bool TopMost(HWND window) { return (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+bool TopMost(HWND window) {
+    return (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
 
 class VarrowWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form = Application->CreateForm<TfrmVarrow>();
         form->Show();
@@ -128,13 +131,13 @@ TEST_F(VarrowWindowTest, TabOrderFollowsTheDesign) {
     for (HWND item = first; item != nullptr;) {
         order.push_back(item);
         item = ::GetNextDlgTabItem(window, item, FALSE);
-        if (item == first) break;
+        if (item == first)
+            break;
     }
-    EXPECT_EQ(order, (std::vector<HWND>{form->DateTimePicker1->WindowHandle(),
-                                        form->DateTimePicker2->WindowHandle(),
-                                        form->Button1->WindowHandle(),
-                                        form->Button2->WindowHandle(),
-                                        form->memMD5Digest->WindowHandle()}));
+    EXPECT_EQ(order, (std::vector<HWND>{
+                         form->DateTimePicker1->WindowHandle(),
+                         form->DateTimePicker2->WindowHandle(), form->Button1->WindowHandle(),
+                         form->Button2->WindowHandle(), form->memMD5Digest->WindowHandle()}));
 }
 
 TEST_F(VarrowWindowTest, StartsAtTheCurrentTimeAndThePresetButtonsSetBothPickers) {
@@ -209,7 +212,8 @@ TEST_F(VarrowWindowTest, TheRealBoxDisablesTheWindowAndTakesItsTopPlaceForAWhile
     bool mainEnabled = true, mainTopMost = true;
     WhileModal closeBox([&] {
         HWND box = FindThreadDialog();
-        if (box == nullptr) return false;
+        if (box == nullptr)
+            return false;
         caption = WindowText(box);
         text = WindowText(::GetDlgItem(box, 0xFFFF));
         mainEnabled = ::IsWindowEnabled(form->WindowHandle());
@@ -233,7 +237,8 @@ TEST_F(VarrowWindowTest, TheVersionLinkOpensAFreshModalDialogEachTime) {
         bool mainEnabled = true, mainTopMost = true;
         WhileModal pressOk([&] {
             dialog = ::FindWindowW(nullptr, L"バージョン情報");
-            if (dialog == nullptr || !::IsWindowVisible(dialog)) return false;
+            if (dialog == nullptr || !::IsWindowVisible(dialog))
+                return false;
             mainEnabled = ::IsWindowEnabled(form->WindowHandle());
             mainTopMost = TopMost(form->WindowHandle());
             ::PostMessageW(::FindWindowExW(dialog, nullptr, L"BUTTON", L"OK"), BM_CLICK, 0, 0);
@@ -241,7 +246,8 @@ TEST_F(VarrowWindowTest, TheVersionLinkOpensAFreshModalDialogEachTime) {
         });
         HWND link = form->Label5->WindowHandle();
         ::SendMessageW(form->WindowHandle(), WM_COMMAND,
-                       MAKEWPARAM(::GetDlgCtrlID(link), STN_CLICKED), reinterpret_cast<LPARAM>(link));
+                       MAKEWPARAM(::GetDlgCtrlID(link), STN_CLICKED),
+                       reinterpret_cast<LPARAM>(link));
         ASSERT_NE(dialog, nullptr);
         EXPECT_FALSE(mainEnabled);
         if (round == 0) {

@@ -29,7 +29,8 @@ TEST(ComposeVersionLine, NeverFailsOnArbitraryTexts) {
     std::string text;
     for (int length = 0; length <= 4; ++length) {
         int combinations = 1;
-        for (int i = 0; i < length; ++i) combinations *= static_cast<int>(alphabet.size());
+        for (int i = 0; i < length; ++i)
+            combinations *= static_cast<int>(alphabet.size());
         for (int n = 0; n < combinations; ++n) {
             text.clear();
             for (int i = 0, k = n; i < length; ++i, k /= static_cast<int>(alphabet.size())) {

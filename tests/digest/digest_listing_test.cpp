@@ -15,7 +15,8 @@ struct FakeFiles {
     StreamOpener Opener() {
         return [this](const std::string& name) -> std::unique_ptr<TStream> {
             const auto it = contents.find(name);
-            if (it == contents.end()) throw EFOpenError("cannot open " + name);
+            if (it == contents.end())
+                throw EFOpenError("cannot open " + name);
             ++opened;
             return std::make_unique<MemoryStream>(it->second);
         };
@@ -43,10 +44,11 @@ TEST(DigestListing, AnOpenFailureStopsTheDropWithNoLineForThatName) {
 
 TEST(DigestListing, AReadFailureKeepsTheNameLineAndStops) {
     class FailingStream : public MemoryStream {
-    public:
+      public:
         FailingStream() : MemoryStream(PatternBytes(300)) {}
         std::int32_t Read(void* buffer, std::int32_t count) override {
-            if (Position() >= 128) RaiseReadError(23);
+            if (Position() >= 128)
+                RaiseReadError(23);
             return MemoryStream::Read(buffer, count);
         }
     };

@@ -24,8 +24,8 @@ TEST(FileDigests, EmptyReadOnlyAndRepeatedFilesOverTwoDrops) {
     TStringList lines;
     ListFileDigests(TStringList{empty, abc, abc}, lines);
     ListFileDigests(TStringList{abc}, lines);
-    EXPECT_EQ(lines.Lines(), (std::vector<std::string>{empty, kEmptyMd5, abc, kAbcMd5, abc,
-                                                        kAbcMd5, abc, kAbcMd5}));
+    EXPECT_EQ(lines.Lines(), (std::vector<std::string>{empty, kEmptyMd5, abc, kAbcMd5, abc, kAbcMd5,
+                                                       abc, kAbcMd5}));
 }
 
 TEST(FileDigests, AFolderSecondOfThreeEndsTheDropAfterTheFirst) {

@@ -16,7 +16,7 @@ struct Drop {
 };
 
 class TestForm : public TForm {
-public:
+  public:
     explicit TestForm(TComponent* owner = nullptr) : TForm(owner) {
         SetClientSize(200, 200);
         panel = new TPanel(this);
@@ -31,13 +31,14 @@ public:
 };
 
 class FileDropTest : public ::testing::Test {
-protected:
+  protected:
     TFileDrop* NewFileDrop(TComponent* owner, std::vector<Drop>* into) {
         auto* drop = new TFileDrop(owner);
         if (into != nullptr) {
             drop->OnFileDrop = [into](TObject* s, int n, TStrings& f, int x, int y) {
                 std::vector<std::string> names;
-                for (int i = 0; i < f.Count(); ++i) names.push_back(f[i]);
+                for (int i = 0; i < f.Count(); ++i)
+                    names.push_back(f[i]);
                 into->push_back({s, n, names, x, y});
             };
         }
@@ -100,7 +101,8 @@ TEST_F(FileDropTest, AHandlerThatRaisesIsReportedOnceAndTheNextDropWorks) {
     TFileDrop* drop = NewFileDrop(&form, nullptr);
     int calls = 0;
     drop->OnFileDrop = [&](TObject*, int, TStrings&, int, int) {
-        if (++calls == 1) throw EFOpenError("ファイルは開けません");
+        if (++calls == 1)
+            throw EFOpenError("ファイルは開けません");
     };
     drop->SetControl(form.panel);
     SendDrop(form.panel->Handle(), {"C:\\a"});
@@ -221,4 +223,3 @@ TEST_F(FileDropTest, InDesignModeNothingIsBound) {
     EXPECT_EQ(ProcOf(window), original);
     EXPECT_FALSE(Registered(window));
 }
-

@@ -14,14 +14,14 @@ std::vector<std::string> events;
 std::map<const TComponent*, std::string> names;
 
 class Probe : public TComponent {
-public:
+  public:
     Probe(TComponent* owner, std::string name) : TComponent(owner), name_(std::move(name)) {
         names[this] = name_;
     }
     ~Probe() override { events.push_back("destroy " + name_); }
     void Watch(TComponent* other) { FreeNotification(other); }
 
-protected:
+  protected:
     void Loaded() override { events.push_back("loaded " + name_); }
     void Notification(TComponent* component, TOperation operation) override {
         if (operation == TOperation::opRemove) {
@@ -29,7 +29,7 @@ protected:
         }
     }
 
-private:
+  private:
     std::string name_;
 };
 }  // namespace
@@ -46,9 +46,9 @@ TEST(Component, AnOwnerFreesWhatItOwnsLastFirstAndTellsWatchers) {
     }
     delete watcher;
     // The owner, itself going, hears nothing; the watcher hears of a.
-    EXPECT_EQ(events, (std::vector<std::string>{"loaded a", "loaded b", "destroy owner",
-                                                "destroy b", "destroy a", "watcher told of a",
-                                                "destroy watcher"}));
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"loaded a", "loaded b", "destroy owner", "destroy b",
+                                        "destroy a", "watcher told of a", "destroy watcher"}));
 }
 
 TEST(Component, AWatcherDestroyedFirstIsNotCalledLater) {

@@ -8,7 +8,8 @@
 namespace {
 std::string Pattern(std::size_t size) {
     std::string s(size, '\0');
-    for (std::size_t i = 0; i < size; ++i) s[i] = static_cast<char>(i * 7 + i / 251);
+    for (std::size_t i = 0; i < size; ++i)
+        s[i] = static_cast<char>(i * 7 + i / 251);
     return s;
 }
 }  // namespace

@@ -21,5 +21,6 @@ TEST(WithFullStop, AppendsAfterCharactersAboveTheFullStopOnly) {
         {"終わり。", "終わり。."},
         {"ｶﾀｶﾅ", "ｶﾀｶﾅ."},
     };
-    for (const auto& c : cases) EXPECT_EQ(WithFullStop(c.message), c.shown) << c.message;
+    for (const auto& c : cases)
+        EXPECT_EQ(WithFullStop(c.message), c.shown) << c.message;
 }

@@ -12,7 +12,7 @@ namespace {
 const ULONGLONG kOldTime = UtcFileTime(2001, 2, 3, 4, 5, 6);
 
 class StampFilesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         // The expected UTC values below are Berlin's: one hour ahead in winter, two in summer.
         TIME_ZONE_INFORMATION zone;
@@ -117,8 +117,9 @@ TEST_F(StampFilesTest, AMomentOutsideThePackableYearsOpensNoFile) {
             Stamp(TStringList{a}, date, At(2000, 1, 1, 12));
             ADD_FAILURE() << "no refusal";
         } catch (const EStampRangeError& e) {
-            EXPECT_STREQ(e.what(),
-                         "ファイルの日付に設定できるのは 1980/01/01 から 2107/12/31 までの日時です");
+            EXPECT_STREQ(
+                e.what(),
+                "ファイルの日付に設定できるのは 1980/01/01 から 2107/12/31 までの日時です");
         }
     }
     EXPECT_EQ(TimesOf(a), All(kOldTime));
@@ -140,7 +141,8 @@ TEST_F(StampFilesTest, TimesThatCannotBeSetStopTheDropAtThatFile) {
         Stamp(TStringList{a, b, c}, At(2024, 2, 29), At(2000, 1, 1, 12), failOnSecond);
         FAIL() << "no error";
     } catch (const EFileTimeError& e) {
-        EXPECT_EQ(e.Message(), "ファイル \"" + b + "\". アクセスが拒否されました。 の日付を設定できません");
+        EXPECT_EQ(e.Message(),
+                  "ファイル \"" + b + "\". アクセスが拒否されました。 の日付を設定できません");
     }
     EXPECT_EQ(calls, 2);
     EXPECT_EQ(TimesOf(a), All(UtcFileTime(2024, 2, 29, 11, 0, 0)));

@@ -48,9 +48,9 @@ TEST(SplitMoment, RoundsToTheMillisecondFirst) {
 
 TEST(SplitMoment, GregorianCalendarBothWaysRoundTrips) {
     const MomentFields dates[] = {
-        {1600, 2, 29, 12, 0, 0, 0},  {1700, 3, 1, 1, 2, 3, 4},   {1899, 12, 31, 23, 59, 59, 999},
-        {1900, 2, 28, 0, 0, 0, 1},   {2000, 2, 29, 13, 14, 15, 16}, {2100, 3, 1, 0, 0, 0, 0},
-        {1, 1, 1, 0, 0, 0, 0},       {9999, 12, 31, 23, 59, 59, 0},
+        {1600, 2, 29, 12, 0, 0, 0}, {1700, 3, 1, 1, 2, 3, 4},      {1899, 12, 31, 23, 59, 59, 999},
+        {1900, 2, 28, 0, 0, 0, 1},  {2000, 2, 29, 13, 14, 15, 16}, {2100, 3, 1, 0, 0, 0, 0},
+        {1, 1, 1, 0, 0, 0, 0},      {9999, 12, 31, 23, 59, 59, 0},
     };
     for (const MomentFields& f : dates) {
         EXPECT_EQ(SplitMoment(MomentFromFields(f)), f) << f.year << "-" << f.month << "-" << f.day;
@@ -74,14 +74,14 @@ TEST(IsValidPackedFileDate, FieldRangesAndDaysOfTheMonth) {
         bool valid;
     } cases[] = {
         {0, false},
-        {0x00210000, true},   // 1980-01-01 00:00:00
-        {0xFF9FBF7D, true},   // 2107-12-31 23:59:58
-        {0x00200000, false},  // day 0
-        {0x01A10000, false},  // month 13
-        {0x585D0000, true},   // 2024-02-29
-        {0x5A5D0000, false},  // 2025-02-29
-        {0x28500000, true},   // 2000-02-16
-        {0x285D0000, true},   // 2000-02-29: 2000 is a leap year
+        {0x00210000, true},              // 1980-01-01 00:00:00
+        {0xFF9FBF7D, true},              // 2107-12-31 23:59:58
+        {0x00200000, false},             // day 0
+        {0x01A10000, false},             // month 13
+        {0x585D0000, true},              // 2024-02-29
+        {0x5A5D0000, false},             // 2025-02-29
+        {0x28500000, true},              // 2000-02-16
+        {0x285D0000, true},              // 2000-02-29: 2000 is a leap year
         {0x00C00000 | 31 << 16, false},  // 1980-06-31
         {0x00210000 | 24 << 11, false},  // hour 24
         {0x00210000 | 60 << 5, false},   // minute 60

@@ -45,7 +45,8 @@ TEST(Picker, AControlThatRefusesGetsTheFormerValueBack) {
         std::vector<Moment> shown;
         void ShowMoment(Moment m) override {
             shown.push_back(m);
-            if (m > 100000) throw ECommonCalendarError("カレンダーに日付時刻を設定できません。");
+            if (m > 100000)
+                throw ECommonCalendarError("カレンダーに日付時刻を設定できません。");
         }
     } display;
     TDateTimePicker picker(At(2004, 1, 23));

@@ -8,7 +8,7 @@
 namespace {
 // Hands out its readings in order, and fails the test when asked once too often.
 class ScriptedClock : public LocalClock {
-public:
+  public:
     explicit ScriptedClock(std::initializer_list<Moment> readings) : readings_(readings) {}
     Moment Now() override {
         if (readings_.empty()) {
@@ -20,7 +20,7 @@ public:
         return m;
     }
 
-private:
+  private:
     std::deque<Moment> readings_;
 };
 }  // namespace

@@ -22,20 +22,20 @@ std::function<bool()> modalAction;
 
 // Every test program that drives windows needs the application initialised.
 class ApplicationEnvironment : public ::testing::Environment {
-public:
+  public:
     void SetUp() override {
         Application->Initialize();
         Application->SetTitle("Varrow");
     }
 };
-const auto* const environment =
-    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+const auto* const environment = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
 
 }  // namespace
 
 HDROP MakeDrop(const std::vector<std::string>& names, POINT point) {
     std::size_t size = sizeof(DROPFILES) + 2;  // the list ends in an empty name
-    for (const std::string& name : names) size += name.size() + 1;
+    for (const std::string& name : names)
+        size += name.size() + 1;
     HGLOBAL memory = ::GlobalAlloc(GHND, size);
     auto* header = static_cast<DROPFILES*>(::GlobalLock(memory));
     header->pFiles = sizeof(DROPFILES);
@@ -51,7 +51,9 @@ HDROP MakeDrop(const std::vector<std::string>& names, POINT point) {
     return static_cast<HDROP>(memory);
 }
 
-bool DropReleased(HDROP drop) { return ::GlobalSize(drop) == 0; }
+bool DropReleased(HDROP drop) {
+    return ::GlobalSize(drop) == 0;
+}
 
 void SendDrop(HWND window, const std::vector<std::string>& names, POINT point) {
     HDROP drop = MakeDrop(names, point);
@@ -64,9 +66,13 @@ RecordedBoxes::RecordedBoxes() {
     Application->MessageBoxFunction = RecordBox;
 }
 
-RecordedBoxes::~RecordedBoxes() { Application->MessageBoxFunction = ::MessageBoxW; }
+RecordedBoxes::~RecordedBoxes() {
+    Application->MessageBoxFunction = ::MessageBoxW;
+}
 
-const std::vector<ShownBox>& RecordedBoxes::Boxes() const { return recorded; }
+const std::vector<ShownBox>& RecordedBoxes::Boxes() const {
+    return recorded;
+}
 
 WhileModal::WhileModal(std::function<bool()> action) {
     modalAction = std::move(action);
@@ -79,7 +85,8 @@ WhileModal::~WhileModal() {
 }
 
 void CALLBACK WhileModal::Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (modalAction && modalAction()) modalAction = nullptr;
+    if (modalAction && modalAction())
+        modalAction = nullptr;
 }
 
 HWND FindThreadDialog(HWND except) {

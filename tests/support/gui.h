@@ -22,7 +22,7 @@ struct ShownBox {
 
 // While alive, message boxes of the application are recorded, not shown.
 class RecordedBoxes {
-public:
+  public:
     RecordedBoxes();
     ~RecordedBoxes();
     const std::vector<ShownBox>& Boxes() const;
@@ -30,11 +30,11 @@ public:
 
 // Runs action on a timer inside whatever modal loop is running, until it returns true.
 class WhileModal {
-public:
+  public:
     explicit WhileModal(std::function<bool()> action);
     ~WhileModal();
 
-private:
+  private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
     UINT_PTR timer_;
 };

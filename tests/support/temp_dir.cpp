@@ -16,7 +16,9 @@ TempDir::TempDir() {
     }
 }
 
-TempDir::~TempDir() { RemoveTree(path_); }
+TempDir::~TempDir() {
+    RemoveTree(path_);
+}
 
 std::string TempDir::File(const std::string& name, const std::string& content) const {
     const std::string path = Path(name);
@@ -44,7 +46,8 @@ void TempDir::RemoveTree(const std::string& path) {
     if (find != INVALID_HANDLE_VALUE) {
         do {
             const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
+            if (name == "." || name == "..")
+                continue;
             const std::string child = path + "\\" + name;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 RemoveTree(child);
@@ -61,11 +64,13 @@ void TempDir::RemoveTree(const std::string& path) {
 HeldOpen::HeldOpen(const std::string& path)
     : handle_(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr)) {
-    if (handle_ == INVALID_HANDLE_VALUE) ADD_FAILURE() << "cannot hold " << path;
+    if (handle_ == INVALID_HANDLE_VALUE)
+        ADD_FAILURE() << "cannot hold " << path;
 }
 
 HeldOpen::~HeldOpen() {
-    if (handle_ != INVALID_HANDLE_VALUE) ::CloseHandle(handle_);
+    if (handle_ != INVALID_HANDLE_VALUE)
+        ::CloseHandle(handle_);
 }
 
 namespace {
@@ -76,7 +81,8 @@ ULONGLONG ToU64(const FILETIME& ft) {
 
 FileTimes TimesOf(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return {};
+    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return {};
     return {ToU64(data.ftCreationTime), ToU64(data.ftLastAccessTime), ToU64(data.ftLastWriteTime)};
 }
 
@@ -87,7 +93,8 @@ void SetTimesOf(const std::string& path, ULONGLONG all) {
     if (h == INVALID_HANDLE_VALUE || !::SetFileTime(h, &ft, &ft, &ft)) {
         ADD_FAILURE() << "cannot set the times of " << path;
     }
-    if (h != INVALID_HANDLE_VALUE) ::CloseHandle(h);
+    if (h != INVALID_HANDLE_VALUE)
+        ::CloseHandle(h);
 }
 
 ULONGLONG UtcFileTime(int y, int mo, int d, int h, int mi, int s) {

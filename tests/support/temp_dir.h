@@ -6,7 +6,7 @@
 #include <vector>
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -18,20 +18,20 @@ public:
     std::string File(const std::string& name, const std::string& content = "x") const;
     std::string Folder(const std::string& name) const;
 
-private:
+  private:
     static void RemoveTree(const std::string& path);
     std::string path_;
 };
 
 // A handle that holds a file open for reading with no sharing, as another program might.
 class HeldOpen {
-public:
+  public:
     explicit HeldOpen(const std::string& path);
     ~HeldOpen();
     HeldOpen(const HeldOpen&) = delete;
     HeldOpen& operator=(const HeldOpen&) = delete;
 
-private:
+  private:
     HANDLE handle_;
 };
 
