@@ -24,8 +24,9 @@ class THashMessageDigest4 : public THashMessageDigest {
     virtual std::uint32_t AuxG(std::uint32_t x, std::uint32_t y, std::uint32_t z) {
         return (x & y) | (z & (x | y));
     }
+    // H: X xor Y xor Z; Y xor Z does not wait for X, the word just computed.
     virtual std::uint32_t AuxH(std::uint32_t x, std::uint32_t y, std::uint32_t z) {
-        return x ^ y ^ z;
+        return x ^ (y ^ z);
     }
 
     TDigest ChainState;

@@ -4,6 +4,17 @@
 #include <cstring>
 
 std::int32_t TBufferedReadStream::Read(void* buffer, std::int32_t count) {
+    // The common case, a small read inside the buffer, in as few steps as possible.
+    const std::int64_t start = position_ - bufferStart_;
+    if (start >= 0 && count >= 0 && start + count <= bufferLength_) {
+        if (count == 64) {
+            std::memcpy(buffer, buffer_.get() + start, 64);  // a digest block: a few moves
+        } else {
+            std::memcpy(buffer, buffer_.get() + start, static_cast<std::size_t>(count));
+        }
+        position_ += count;
+        return count;
+    }
     char* dest = static_cast<char*>(buffer);
     std::int32_t done = 0;
     while (done < count) {

@@ -7,7 +7,7 @@
 
 class TBufferedReadStream : public TStream {
   public:
-    static constexpr std::int32_t kBufferSize = 256 * 1024;
+    static constexpr std::int32_t kBufferSize = 128 * 1024;
 
     std::int64_t Position() const final { return position_; }
     void SetPosition(std::int64_t position) final { position_ = position; }
