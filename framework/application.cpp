@@ -33,14 +33,6 @@ void TApplication::Run() {
     }
 }
 
-void TApplication::ProcessMessages() {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-        if (msg.message == WM_QUIT || !HandleMessage())
-            break;
-    }
-}
-
 bool TApplication::HandleMessage() {
     MSG msg;
     if (::GetMessageW(&msg, nullptr, 0, 0) <= 0)

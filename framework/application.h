@@ -29,8 +29,6 @@ class TApplication : public TComponent {
 
     // Shows the main form and dispatches messages until it closes.
     void Run();
-    // Dispatches what is waiting, then returns.
-    void ProcessMessages();
     // Dispatches one message; false for WM_QUIT.
     bool HandleMessage();
 

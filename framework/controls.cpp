@@ -146,11 +146,6 @@ HFONT TWinControl::Font() {
     return static_cast<HFONT>(hfont_.Get());
 }
 
-void TWinControl::Invalidate() {
-    if (handle_ != nullptr)
-        ::InvalidateRect(handle_, nullptr, TRUE);
-}
-
 void TWinControl::ApplyBounds() {
     const RECT& b = bounds_;
     ::SetWindowPos(handle_, nullptr, Scale(b.left), Scale(b.top), Scale(b.right - b.left),
@@ -170,8 +165,11 @@ void TWinControl::CreateHandle() {
         style |= WS_TABSTOP;
     const wchar_t* className = params.className != nullptr ? params.className : ControlClass();
     const RECT& b = bounds_;
+    // A top-level window goes where the system places new windows; a form sizes itself.
+    const int left = parent_ != nullptr ? Scale(b.left) : CW_USEDEFAULT;
+    const int top = parent_ != nullptr ? Scale(b.top) : CW_USEDEFAULT;
     HWND window = ::CreateWindowExW(
-        params.exStyle, className, Utf8ToWide(caption_).c_str(), style, Scale(b.left), Scale(b.top),
+        params.exStyle, className, Utf8ToWide(caption_).c_str(), style, left, top,
         Scale(b.right - b.left), Scale(b.bottom - b.top), parentWindow,
         parent_ != nullptr ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)) : nullptr,
         ::GetModuleHandleW(nullptr), nullptr);

@@ -55,7 +55,6 @@ class TWinControl : public TComponent {
     void SetHint(const std::string& hint) { hint_ = hint; }
     const std::string& Hint() const { return hint_; }
     void SetVisible(bool visible);
-    bool Visible() const { return visible_; }
     void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
 
     TNotifyEvent OnClick;
@@ -86,8 +85,6 @@ class TWinControl : public TComponent {
     int Scale(int designPixels);
     HFONT Font();
     const TFontSpec& FontSpec() const;
-    bool HasOwnFont() const { return ownFont_; }
-    void Invalidate();
 
   private:
     friend class TGraphicControl;
@@ -156,7 +153,6 @@ class TLabel : public TWinControl {
     void SetWordWrap(bool wrap) { wordWrap_ = wrap; }
     // Blue, underlined, a hand over it: a label that acts as a link.
     void SetLinkLook(bool transparent);
-    void SetTransparent(bool transparent) { transparent_ = transparent; }
 
   protected:
     CreateParams GetCreateParams() override;

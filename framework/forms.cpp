@@ -94,7 +94,7 @@ void TForm::CreateWnd() {
     }
 }
 
-void TForm::AddHints(TWinControl* control) {
+void TForm::AddHints() {
     for (TComponent* component : Components()) {
         auto* child = dynamic_cast<TWinControl*>(component);
         if (child == nullptr || child->Hint().empty() || !child->HandleAllocated())
@@ -103,7 +103,7 @@ void TForm::AddHints(TWinControl* control) {
         TTTOOLINFOW info{};
         info.cbSize = sizeof info;
         info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        info.hwnd = control->WindowHandle();
+        info.hwnd = WindowHandle();
         info.uId = reinterpret_cast<UINT_PTR>(child->WindowHandle());
         info.lpszText = const_cast<wchar_t*>(text.c_str());
         ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
@@ -117,7 +117,7 @@ void TForm::Show() {
                                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
                                      ::GetModuleHandleW(nullptr), nullptr);
-        AddHints(this);
+        AddHints();
     }
     // A failure while filling the form is shown, and the form opens all the same.
     try {

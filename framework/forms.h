@@ -49,7 +49,7 @@ class TForm : public TWinControl {
 
   private:
     void Paint();
-    void AddHints(TWinControl* control);
+    void AddHints();
 
     int clientWidth_ = 0, clientHeight_ = 0;
     TBorderStyle borderStyle_ = TBorderStyle::Single;

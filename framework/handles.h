@@ -55,10 +55,3 @@ struct IconTraits {
     static void Close(Handle h) { ::DestroyIcon(h); }
 };
 using UniqueIcon = UniqueOwner<IconTraits>;
-
-struct ModuleTraits {
-    using Handle = HMODULE;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { ::FreeLibrary(h); }
-};
-using UniqueModule = UniqueOwner<ModuleTraits>;
