@@ -33,6 +33,8 @@ std::int32_t TBufferedReadStream::Read(void* buffer, std::int32_t count) {
             done += n;
             position_ += n;
         } else {
+            if (!buffer_)
+                buffer_.reset(new char[kBufferSize]);
             bufferStart_ = position_;
             bufferLength_ = 0;
             bufferLength_ = ReadAtPosition(buffer_.get(), kBufferSize);

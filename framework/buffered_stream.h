@@ -14,7 +14,7 @@ class TBufferedReadStream : public TStream {
     std::int32_t Read(void* buffer, std::int32_t count) final;
 
   protected:
-    TBufferedReadStream() : buffer_(new char[kBufferSize]) {}
+    TBufferedReadStream() = default;
 
     // Moves the source to offset; raises on failure.
     virtual void SeekSource(std::int64_t offset) = 0;
@@ -24,8 +24,8 @@ class TBufferedReadStream : public TStream {
   private:
     std::int32_t ReadAtPosition(char* dest, std::int32_t count);
 
-    std::unique_ptr<char[]> buffer_;
-    std::int64_t bufferStart_ = 0;  // source offset of buffer_[0]
+    std::unique_ptr<char[]> buffer_;  // made by the first read that needs it
+    std::int64_t bufferStart_ = 0;    // source offset of buffer_[0]
     std::int32_t bufferLength_ = 0;
     std::int64_t position_ = 0;      // where the caller stands
     std::int64_t sourceOffset_ = 0;  // where the source stands

@@ -94,7 +94,7 @@ void TWinControl::SetCaption(const std::string& caption) {
     caption_ = caption;
     if (handle_ != nullptr) {
         ::SetWindowTextW(handle_, Utf8ToWide(caption).c_str());
-        CreateWnd();  // a control sized to its text sizes itself again
+        TextChanged();
     }
 }
 

@@ -70,6 +70,8 @@ class TWinControl : public TComponent {
     virtual CreateParams GetCreateParams() = 0;
     // Called when the window has been made.
     virtual void CreateWnd() {}
+    // Called when the caption of an existing window has changed.
+    virtual void TextChanged() {}
 
     // Every message of the window; the default hands it to the class's own procedure.
     virtual void WndProc(TMessage& message);
@@ -157,6 +159,7 @@ class TLabel : public TWinControl {
   protected:
     CreateParams GetCreateParams() override;
     void CreateWnd() override;
+    void TextChanged() override { CreateWnd(); }
     void WndProc(TMessage& message) override;
     void CommandNotify(WORD code) override;
     HBRUSH CtlColor(HDC dc) override;

@@ -7,6 +7,22 @@ varrow_wine_arch() {
     if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo win32; else echo win64; fi
 }
 
+# varrow_build_windows ARCH [cmake --build options...]: configures build/ARCH for that
+# Windows kind (the toolchain only the first time) and builds. VARROW_WERROR=ON makes warnings
+# errors.
+varrow_build_windows() {
+    local arch=$1 toolchain=()
+    shift
+    if [ ! -f "build/$arch/CMakeCache.txt" ]; then
+        local triple=i686
+        [ "$arch" = win64 ] && triple=x86_64
+        toolchain=(-DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$triple.cmake")
+    fi
+    cmake -S . -B "build/$arch" -G Ninja "${toolchain[@]}" -DCMAKE_BUILD_TYPE=Release \
+        -DVARROW_WERROR="${VARROW_WERROR:-OFF}" >/dev/null
+    cmake --build "build/$arch" "$@"
+}
+
 varrow_wine_loader() {
     case "$1" in
         win32) echo /usr/lib/wine/wine ;;
